@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Date.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zt {
+
+class Calendar;
+class MainQueue;
+class UserDefaults;
+
+/// What the device tells the library at the moment of a call: locale, time zone (and with it the
+/// current calendar), the clock, the main queue and the standard user defaults. Tests pin all of
+/// it with a scoped Override; nothing below reads the machine's settings directly.
+class Environment {
+public:
+    using Clock = std::function<Date()>;
+
+    /// The values an Override changes; unset members keep the enclosing environment's.
+    struct Settings {
+        std::optional<std::string> locale{}; // ICU/BCP-47 identifier such as "en_US" or "de-DE"
+        std::optional<std::string> timeZone{}; // IANA identifier such as "Europe/Berlin"
+        std::optional<Date> now{};           // a fixed clock
+        Clock clock{};                       // a moving clock (wins over now)
+        std::shared_ptr<MainQueue> mainQueue{};
+        std::shared_ptr<UserDefaults> userDefaults{};
+    };
+
+    /// The environment in force. Main-thread state: overrides are not meant to race calls on
+    /// other threads.
+    static const Environment& current();
+
+    const std::string& localeIdentifier() const { return locale_; }
+    const std::string& timeZoneIdentifier() const { return timeZone_; }
+    /// The current calendar: Gregorian in the environment's time zone.
+    Calendar calendar() const;
+    Date now() const { return clock_(); }
+    MainQueue& mainQueue() const { return *mainQueue_; }
+    UserDefaults& userDefaults() const { return *userDefaults_; }
+
+    /// Pins parts of the environment until destroyed; overrides nest.
+    class Override {
+    public:
+        explicit Override(Settings settings);
+        ~Override();
+        Override(const Override&) = delete;
+        Override& operator=(const Override&) = delete;
+
+    private:
+        std::shared_ptr<const Environment> previous_;
+    };
+
+private:
+    static Environment makeProcessDefault();
+
+    std::string locale_;
+    std::string timeZone_;
+    Clock clock_;
+    std::shared_ptr<MainQueue> mainQueue_;
+    std::shared_ptr<UserDefaults> userDefaults_;
+};
+
+} // namespace zt
