@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <mutex>
+#include <unicode/calendar.h>
 #include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
 
@@ -132,6 +133,11 @@ struct DateFormatter::Impl {
         }
         if (U_FAILURE(status) || !format)
             return nullptr;
+        // A repeated wall-clock time (clocks set back) means its first occurrence, as everywhere
+        // else in our calendar work.
+        std::unique_ptr<icu::Calendar> calendar(format->getCalendar()->clone());
+        calendar->setRepeatedWallTimeOption(UCAL_WALLTIME_FIRST);
+        format->adoptCalendar(calendar.release());
         format->adoptTimeZone(zone.release());
         // Strict: whole fields only, in range, no whitespace or numeric fallbacks.
         format->setLenient(false);

@@ -55,9 +55,9 @@ public:
     std::optional<std::string> string(Date date) const;
     /// Parses the whole text: trailing text, fields out of range ("2025-02-30") or a text of
     /// another form give nothing. A wall-clock time that the time zone skips moves forward by the
-    /// gap (02:30 becomes 03:30, a skipped midnight 01:00). Fields the pattern lacks take ICU's
-    /// defaults (1970-01-01 00:00); two-digit years fall in the century that starts 80 years
-    /// before the environment's now.
+    /// gap (02:30 becomes 03:30, a skipped midnight 01:00); a repeated one means its first
+    /// occurrence. Fields the pattern lacks take ICU's defaults (1970-01-01 00:00); two-digit
+    /// years fall in the century that starts 80 years before the environment's now.
     std::optional<Date> date(std::string_view text) const;
 
 private:

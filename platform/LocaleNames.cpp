@@ -11,6 +11,9 @@ namespace zt {
 namespace icu_bridge {
 
 icu::Locale locale(std::string_view identifier) {
+    // ICU reads an empty name as the machine's locale; ours means no locale in particular.
+    if (identifier.empty())
+        return icu::Locale::getRoot();
     const std::string id(identifier);
     if (id.find('-') == std::string::npos)
         return icu::Locale(id.c_str());

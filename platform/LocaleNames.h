@@ -29,7 +29,7 @@ std::string capitalized(std::string_view text, std::string_view localeIdentifier
 namespace icu_bridge {
 
 /// ICU's locale for an identifier in either spelling ("de_DE", "de-DE", "en_US_POSIX"). The result
-/// is bogus when the identifier is malformed.
+/// is bogus when the identifier is malformed, the root locale when it is empty.
 icu::Locale locale(std::string_view identifier);
 /// ICU's zone for an IANA identifier ("Europe/Berlin") or a GMT offset ("GMT+02:00"); null when ICU
 /// does not know it (it would otherwise quietly use GMT).
