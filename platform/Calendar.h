@@ -20,8 +20,8 @@ struct DateComponents {
 
 /// How a search treats a wall-clock time that does not exist.
 enum class MatchingPolicy {
-    nextTime,                                // the next existing instant (a gap's end, the 1st of the next month)
-    nextTimePreservingSmallerComponents,     // the next existing unit, keeping the smaller fields
+    nextTime,                            // the next existing instant (a gap's end, the 1st of the next month)
+    nextTimePreservingSmallerComponents, // the next existing unit, keeping the smaller fields
     previousTimePreservingSmallerComponents, // the previous existing unit, keeping the smaller fields
     strict                                   // only exact matches
 };
@@ -32,7 +32,12 @@ enum class SearchDirection { forward, backward };
 /// The Gregorian calendar in one time zone, with the platform calendar's semantics:
 /// non-wrapping addition with the day clamped to the target month, day starts that may not be
 /// midnight, and searches under matching policies. Creating one is cheap: ICU calendars are
-/// cloned from one cached prototype per time zone.
+/// cloned from one cached prototype per time zone. An unknown identifier gives GMT.
+///
+/// A Calendar keeps a working ICU calendar, so one instance must not be used by two threads at
+/// once; separate instances (even of the same zone) are independent. Weeks start on Sunday.
+/// Instants that are not finite have no fields: component() gives 0, components() nothing, and
+/// the operations returning an optional give nothing.
 class Calendar {
 public:
     explicit Calendar(const std::string& timeZoneIdentifier);
@@ -47,13 +52,15 @@ public:
 
     const std::string& timeZoneIdentifier() const;
 
+    /// One field of date; year and month come from the zone's MonthIndex where it covers date.
     int component(CalendarComponent component, Date date) const;
     /// era, year, month, day, hour, minute, second and weekday (1 = Sunday) of date.
     DateComponents components(Date date) const;
     /// The instant of the given fields; unset fields take their lowest value. Nothing when the
     /// fields are out of range (month 13, day 32, …).
     std::optional<Date> date(const DateComponents& components) const;
-    std::optional<Date> date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) const;
+    std::optional<Date> date(int year, int month, int day, int hour = 0, int minute = 0,
+                             int second = 0) const;
 
     /// The first instant of date's day (01:00 where the clocks jump over midnight).
     Date startOfDay(Date date) const;
@@ -72,7 +79,11 @@ public:
                                       SearchDirection direction = SearchDirection::forward) const;
 
     /// The next instant strictly after (or, backward, strictly before) date that matches the set
-    /// components. The result is the start of the matching unit.
+    /// components. The result is the start of the matching unit. Fields below the smallest set
+    /// one take their lowest value, larger unset ones are free; a day-only match gives the start
+    /// of the day. A day the month lacks (29-31) gives the 1st of the next month under the
+    /// next-time policies, the month's last day under previousTime..., and is skipped by strict.
+    /// Searches run in the common era (era 1) and give up after 400 years.
     std::optional<Date> nextDate(Date after, const DateComponents& matching, MatchingPolicy policy,
                                  RepeatedTimePolicy repeated = RepeatedTimePolicy::first,
                                  SearchDirection direction = SearchDirection::forward) const;
