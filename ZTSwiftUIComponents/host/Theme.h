@@ -21,8 +21,12 @@ struct Theme {
 /// The two sign colours of amounts.
 inline constexpr Color positiveAmountColor{4.0 / 255.0, 215.0 / 255.0, 165.0 / 255.0};
 inline constexpr Color negativeAmountColor{1.0, 64.0 / 255.0, 89.0 / 255.0};
+/// Amounts that neither add nor remove money, such as transfers between the user's own accounts.
+inline constexpr Color neutralAmountColor{142.0 / 255.0, 142.0 / 255.0, 147.0 / 255.0};
 
 /// Positive (and zero) amounts are green, negative ones red.
-inline constexpr Color signColor(double amount) { return amount < 0 ? negativeAmountColor : positiveAmountColor; }
+inline constexpr Color signColor(double amount) {
+    return amount < 0 ? negativeAmountColor : positiveAmountColor;
+}
 
 } // namespace zt

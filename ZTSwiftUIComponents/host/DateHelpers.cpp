@@ -1,0 +1,22 @@
+#include "DateHelpers.h"
+
+#include "platform/DateFormatter.h"
+
+namespace zt {
+
+Date endOfDay(Date date, const Calendar& calendar) {
+    return calendar.endOfDay(date);
+}
+
+Date endOfDay(Date date) {
+    return endOfDay(date, Calendar::current());
+}
+
+std::string formattedDateOnly(Date date) {
+    // Styles resolve in the environment's locale and zone at each call, so one formatter serves all.
+    static const DateFormatter formatter =
+        DateFormatter::withStyles(DateFormatter::Style::medium, DateFormatter::Style::none);
+    return formatter.string(date).value_or("");
+}
+
+} // namespace zt

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Calendar.h"
+#include "platform/Date.h"
+
+#include <string>
+
+namespace zt {
+
+/// The last instant of date's day: the next day's start minus one second, in the calendar.
+Date endOfDay(Date date, const Calendar& calendar);
+/// The same in the environment's calendar.
+Date endOfDay(Date date);
+
+/// The date alone, in the medium style of the environment's locale and time zone ("May 10, 2025",
+/// "10.05.2025"); the empty text when it cannot be formatted.
+std::string formattedDateOnly(Date date);
+
+} // namespace zt

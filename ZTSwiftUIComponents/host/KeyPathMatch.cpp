@@ -1,0 +1,54 @@
+#include "KeyPathMatch.h"
+
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+namespace zt {
+
+namespace {
+
+icu::UnicodeString fold(std::string_view text) {
+    auto source =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+    icu::UnicodeString decomposed = U_SUCCESS(status) ? nfd->normalize(source, status) : source;
+    if (U_FAILURE(status))
+        decomposed = source;
+    icu::UnicodeString bare;
+    for (int32_t i = 0; i < decomposed.length();) {
+        const UChar32 c = decomposed.char32At(i);
+        if (u_charType(c) != U_NON_SPACING_MARK)
+            bare.append(c);
+        i += U16_LENGTH(c);
+    }
+    // Full folding maps "ß" to "ss", so both spellings meet.
+    bare.foldCase(U_FOLD_CASE_DEFAULT);
+    return bare;
+}
+
+} // namespace
+
+std::string foldedForSearch(std::string_view text) {
+    std::string out;
+    fold(text).toUTF8String(out);
+    return out;
+}
+
+SearchText::SearchText(std::string_view text) : folded_(foldedForSearch(text)) {}
+
+bool SearchText::matches(std::string_view candidate) const {
+    if (folded_.empty())
+        return true;
+    // Both sides are folded UTF-8, so a byte search finds whole code points.
+    return foldedForSearch(candidate).find(folded_) != std::string::npos;
+}
+
+bool SearchText::matches(const std::optional<std::string>& candidate) const {
+    if (folded_.empty())
+        return true;
+    return candidate && matches(std::string_view(*candidate));
+}
+
+} // namespace zt

@@ -1,0 +1,42 @@
+#include "ResourceDirectory.h"
+
+#include <cstdlib>
+#include <mutex>
+
+#ifndef ZT_DEFAULT_RESOURCE_DIR
+#define ZT_DEFAULT_RESOURCE_DIR "resources"
+#endif
+
+namespace zt {
+
+namespace {
+
+std::mutex& lock() {
+    static std::mutex m;
+    return m;
+}
+
+std::string& configured() {
+    static std::string path;
+    return path;
+}
+
+} // namespace
+
+void setResourceDirectory(std::string path) {
+    std::lock_guard guard(lock());
+    configured() = std::move(path);
+}
+
+std::string resourceDirectory() {
+    {
+        std::lock_guard guard(lock());
+        if (!configured().empty())
+            return configured();
+    }
+    if (const char* fromEnvironment = std::getenv("ZT_RESOURCE_DIR"); fromEnvironment && *fromEnvironment)
+        return fromEnvironment;
+    return ZT_DEFAULT_RESOURCE_DIR;
+}
+
+} // namespace zt
