@@ -42,6 +42,18 @@ void longestSum(benchmark::State& state) {
     }
 }
 
+// What the cache saves: once it is full, a new identifier builds ICU's symbols and formatter each
+// time. Registered last because it fills the process-wide cache.
+void constructionWithoutCache(benchmark::State& state) {
+    for (int i = 0; i < 64; ++i)
+        zt::ZTMoneyCalculator("de_DE_filler" + std::to_string(i));
+    for (auto _ : state) {
+        const zt::ZTMoneyCalculator calculator("fr_FR");
+        auto result = calculator.evaluate("12,50+3×4,2-1÷3");
+        benchmark::DoNotOptimize(result);
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(evaluateTypical, de_DE, "de_DE", "12,50+3×4,2-1÷3");
@@ -49,3 +61,4 @@ BENCHMARK_CAPTURE(evaluateTypical, en_US, "en_US", "12.50+3×4.2-1÷3");
 BENCHMARK_CAPTURE(evaluateReused, de_DE, "de_DE", "12,50+3×4,2-1÷3");
 BENCHMARK(rejectTrailingOperator);
 BENCHMARK(longestSum);
+BENCHMARK(constructionWithoutCache);
