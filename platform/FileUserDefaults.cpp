@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <sys/file.h>
 #include <unistd.h>
@@ -121,36 +122,127 @@ bool replaceAtomically(const fs::path& file, int directoryFd, std::string_view c
     return true;
 }
 
-std::optional<UserDefaults::Value> decodeValue(const Json& json) {
+/// Reads the top-level object entry by entry, so a file cut short keeps the entries before the
+/// cut. Values of other JSON types (null, objects, mixed arrays, integers beyond 64 bits) are
+/// skipped; a top level that is not an object yields nothing. A number at the very end of a cut
+/// file is dropped: the cut may have fallen inside it ("15" read as 1).
+class SalvagingReader {
+public:
     using Value = UserDefaults::Value;
-    switch (json.type()) {
-    case Json::value_t::boolean:
-        return Value{json.get<bool>()};
-    case Json::value_t::number_integer:
-        return Value{json.get<std::int64_t>()};
-    case Json::value_t::number_unsigned: {
-        const auto u = json.get<std::uint64_t>();
+    using Values = std::map<std::string, Value>;
+
+    explicit SalvagingReader(std::string_view input) : input_(input) {}
+
+    Values& values() { return values_; }
+
+    bool null() { return reject(); }
+    bool boolean(bool b) { return scalar(Value{b}); }
+    bool number_integer(Json::number_integer_t i) { return scalar(Value{std::int64_t{i}}, true); }
+    bool number_unsigned(Json::number_unsigned_t u) {
         if (u > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
-            return std::nullopt;
-        return Value{static_cast<std::int64_t>(u)};
+            return reject();
+        return scalar(Value{static_cast<std::int64_t>(u)}, true);
     }
-    case Json::value_t::number_float:
-        return Value{json.get<double>()};
-    case Json::value_t::string:
-        return Value{json.get<std::string>()};
-    case Json::value_t::array: {
-        std::vector<std::string> strings;
-        for (const auto& element : json) {
-            if (!element.is_string())
-                return std::nullopt;
-            strings.push_back(element.get<std::string>());
+    bool number_float(Json::number_float_t d, const std::string&) { return scalar(Value{d}, true); }
+    bool string(std::string& s) {
+        if (depth_ == inArray) {
+            strings_.push_back(std::move(s));
+            return true;
         }
-        return Value{std::move(strings)};
+        return scalar(Value{std::move(s)});
     }
-    default:
-        return std::nullopt;
+    bool binary(Json::binary_t&) { return reject(); }
+    bool key(std::string& k) {
+        if (depth_ == inObject) {
+            commitNumber();
+            key_ = std::move(k);
+        }
+        return true;
     }
-}
+    bool start_object(std::size_t) {
+        if (depth_ == 0 && started_)
+            return false;
+        started_ = true;
+        reject(); // an object is no value of ours
+        ++depth_;
+        return true;
+    }
+    bool end_object() {
+        if (depth_ == inObject)
+            commitNumber();
+        --depth_;
+        return true;
+    }
+    bool start_array(std::size_t) {
+        if (depth_ == 0)
+            return false;
+        ++depth_;
+        if (depth_ == inArray) {
+            strings_.clear();
+            arrayValid_ = true;
+        } else {
+            arrayValid_ = false; // nested arrays
+        }
+        return true;
+    }
+    bool end_array() {
+        if (depth_ == inArray && arrayValid_)
+            values_[key_] = Value{std::move(strings_)};
+        --depth_;
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
+        if (!endsInNumber())
+            commitNumber();
+        return false;
+    }
+
+private:
+    static constexpr int inObject = 1;
+    static constexpr int inArray = 2;
+
+    bool scalar(Value v, bool isNumber = false) {
+        if (depth_ == 0)
+            return false;
+        if (depth_ != inObject)
+            arrayValid_ = false;
+        else if (isNumber)
+            number_ = std::move(v);
+        else
+            values_[key_] = std::move(v);
+        return true;
+    }
+    bool endsInNumber() const {
+        const auto isNumberChar = [](char c) {
+            return std::strchr("0123456789.eE+-", c) != nullptr && c != 0;
+        };
+        auto start = input_.size();
+        while (start > 0 && isNumberChar(input_[start - 1]))
+            --start;
+        return start < input_.size() &&
+               (start == 0 || (input_[start - 1] != 0 && std::strchr(": \t\r\n,[", input_[start - 1])));
+    }
+    // Numbers wait for what follows them; see endsInNumber().
+    void commitNumber() {
+        if (number_)
+            values_[key_] = std::move(*number_);
+        number_.reset();
+    }
+    bool reject() {
+        if (depth_ > inObject)
+            arrayValid_ = false;
+        return depth_ != 0;
+    }
+
+    std::string_view input_;
+    Values values_;
+    std::string key_;
+    std::optional<Value> number_;
+    std::vector<std::string> strings_;
+    bool arrayValid_ = false;
+    bool started_ = false;
+    int depth_ = 0;
+};
 
 } // namespace
 
@@ -187,6 +279,12 @@ void FileUserDefaults::update(const Change& change) {
         return;
     }
     const auto content = readFile(path_);
+    if (!content && fs::exists(path_, ec)) {
+        // Writing now would replace settings that are there but cannot be read.
+        logger().error("cannot read {}; the change stays in memory", path_.string());
+        change(values_);
+        return;
+    }
     auto values = content ? decode(*content) : std::map<std::string, Value>{};
     change(values);
     removeStaleTemporaries(directory, path_);
@@ -199,14 +297,9 @@ void FileUserDefaults::update(const Change& change) {
 }
 
 std::map<std::string, UserDefaults::Value> FileUserDefaults::decode(std::string_view json) {
-    const auto parsed = Json::parse(json, nullptr, false);
-    std::map<std::string, Value> values;
-    if (!parsed.is_object())
-        return values;
-    for (const auto& [key, element] : parsed.items())
-        if (auto value = decodeValue(element))
-            values.emplace(key, std::move(*value));
-    return values;
+    SalvagingReader reader(json);
+    Json::sax_parse(json.begin(), json.end(), &reader);
+    return std::move(reader.values());
 }
 
 std::string FileUserDefaults::encode(const std::map<std::string, Value>& values) {

@@ -16,9 +16,10 @@ namespace zt {
 /// all under a lock on the directory. A crash therefore leaves the old file or the new one, and
 /// two instances on one file keep each other's keys.
 ///
-/// A missing file reads as empty defaults; a damaged one keeps what entries are readable. A
-/// failed write is logged and the change stays in memory. Doubles that are not finite cannot be
-/// stored in JSON and read back as missing.
+/// A missing file reads as empty defaults; a damaged one keeps what entries are readable (a file
+/// cut short keeps those before the cut). A failed write, or a file that exists but cannot be
+/// read, is logged and the change stays in memory. Doubles that are not finite cannot be stored
+/// in JSON and read back as missing.
 class FileUserDefaults : public InMemoryUserDefaults {
 public:
     explicit FileUserDefaults(std::filesystem::path file);
@@ -32,7 +33,7 @@ public:
     /// Reads the file again, taking in what other instances wrote.
     void reload();
 
-    /// The entries of a stored file; entries of other JSON types are skipped, bad JSON yields none.
+    /// The readable entries of a stored file.
     static std::map<std::string, Value> decode(std::string_view json);
     static std::string encode(const std::map<std::string, Value>& values);
 

@@ -95,14 +95,15 @@ void Logger::updateLowestListenedLevel() {
 }
 
 std::shared_ptr<spdlog::logger> Logger::backend() {
-    static const auto logger = [] {
+    // Never destroyed, like the listeners.
+    static const auto* logger = [] {
         auto sink = std::make_shared<spdlog::sinks::stderr_color_sink_mt>();
         auto made = std::make_shared<spdlog::logger>(std::string(defaultSubsystem), std::move(sink));
         made->set_pattern("%Y-%m-%d %H:%M:%S.%e %^%v%$");
         made->set_level(spdlog::level::trace); // the minimum level filters before spdlog
-        return made;
+        return new std::shared_ptr<spdlog::logger>(std::move(made));
     }();
-    return logger;
+    return *logger;
 }
 
 void Logger::write(LogLevel level, std::string_view message) const {

@@ -84,26 +84,48 @@ TEST_F(FileUserDefaultsTest, AMissingFileReadsAsEmptyAndIsCreatedOnTheFirstWrite
 
 TEST_F(FileUserDefaultsTest, DecodingKeepsTheValidEntriesOfADamagedFile) {
     EXPECT_TRUE(FileUserDefaults::decode("").empty());
-    EXPECT_TRUE(FileUserDefaults::decode("{\"a\": 1").empty()); // truncated
-    EXPECT_TRUE(FileUserDefaults::decode("[1, 2]").empty());    // not an object
+    EXPECT_TRUE(FileUserDefaults::decode("[1, 2]").empty()); // not an object
     EXPECT_TRUE(FileUserDefaults::decode("\"text\"").empty());
     const auto values =
-        FileUserDefaults::decode(R"({"ok": 3, "negative": -2, "null": null, "object": {"x": 1},
-        "mixed": ["a", 1], "empty": [], "huge": 18446744073709551615, "flag": false})");
-    EXPECT_EQ(values.size(), 4u);
+        FileUserDefaults::decode(R"({"ok": 3, "negative": -2, "null": null, "object": {"x": [1]},
+        "mixed": ["a", 1], "nested": [["a"]], "empty": [], "huge": 18446744073709551615, "flag": false,
+        "after": "x"})");
+    EXPECT_EQ(values.size(), 5u);
     EXPECT_EQ(values.at("ok"), UserDefaults::Value{std::int64_t{3}});
     EXPECT_EQ(values.at("negative"), UserDefaults::Value{std::int64_t{-2}});
     EXPECT_EQ(values.at("empty"), UserDefaults::Value{std::vector<std::string>{}});
     EXPECT_EQ(values.at("flag"), UserDefaults::Value{false});
+    EXPECT_EQ(values.at("after"), UserDefaults::Value{std::string("x")});
 }
 
-TEST_F(FileUserDefaultsTest, ACorruptFileReadsAsEmptyAndTheNextWriteRepairsIt) {
+TEST_F(FileUserDefaultsTest, AFileCutShortKeepsTheEntriesBeforeTheCut) {
+    const std::string whole = R"({"a": ["x", "y"], "b": true, "c": 15, "d": "text"})";
+    const auto keysOfPrefix = [&](std::size_t length) {
+        std::vector<std::string> names;
+        for (const auto& [key, value] : FileUserDefaults::decode(whole.substr(0, length)))
+            names.push_back(key);
+        return names;
+    };
+    EXPECT_THAT(keysOfPrefix(12), IsEmpty());                  // inside the array
+    EXPECT_THAT(keysOfPrefix(31), ElementsAre("a", "b"));      // inside the key "c"
+    EXPECT_THAT(keysOfPrefix(35), ElementsAre("a", "b"));      // after the 1 of 15
+    EXPECT_THAT(keysOfPrefix(37), ElementsAre("a", "b", "c")); // after the comma
+    EXPECT_EQ(FileUserDefaults::decode(whole.substr(0, 37)).at("c"), UserDefaults::Value{std::int64_t{15}});
+    EXPECT_THAT(keysOfPrefix(47), ElementsAre("a", "b", "c")); // inside "text"
+    EXPECT_THAT(keysOfPrefix(whole.size()), ElementsAre("a", "b", "c", "d"));
+}
+
+TEST_F(FileUserDefaultsTest, ATruncatedFileKeepsWhatItCanAndTheNextWriteRepairsIt) {
     write(file, "{\"selectedBudgetType\": 1, \"hasSetDaily");
     FileUserDefaults defaults(file);
-    EXPECT_TRUE(defaults.values().empty());
+    EXPECT_EQ(defaults.integer("selectedBudgetType"), 1);
     defaults.set("hasSetDailyLimitAmount", true);
-    EXPECT_EQ(FileUserDefaults::decode(read()).size(), 1u);
-    EXPECT_TRUE(FileUserDefaults(file).boolean("hasSetDailyLimitAmount"));
+    const FileUserDefaults reread(file);
+    EXPECT_EQ(reread.values().size(), 2u);
+    EXPECT_TRUE(reread.boolean("hasSetDailyLimitAmount"));
+
+    write(file, "not JSON at all");
+    EXPECT_TRUE(FileUserDefaults(file).values().empty());
 }
 
 TEST_F(FileUserDefaultsTest, ACrashBetweenWritingAndRenamingLosesNothing) {
