@@ -1,0 +1,113 @@
+#include "SubscriptionInsightsCalculator.h"
+
+#include "platform/Calendar.h"
+#include "platform/Environment.h"
+#include "platform/LocaleNames.h"
+#include "platform/StringTable.h"
+#include "platform/UserDefaults.h"
+
+#include <charconv>
+
+namespace zt {
+
+SubscriptionInsightsCalculator::SubscriptionInsightsCalculator(
+    std::optional<TransactionConformableList> transactions, std::string locale)
+    : currencyFormatter_(NumberFormatter::currency(std::move(locale))) {
+    // Subscribed first, so the choice is stored before any other observer hears of it.
+    emojiMemory_ =
+        selectedEmoji.observe([this](const std::optional<std::string>& emoji) { rememberEmoji(emoji); });
+    update(std::move(transactions));
+}
+
+std::string SubscriptionInsightsCalculator::emojiKey() const {
+    return std::string(emojiKeyPrefix) + mainTransactionIdentifier_.value_or("-");
+}
+
+void SubscriptionInsightsCalculator::rememberEmoji(const std::optional<std::string>& emoji) const {
+    UserDefaults& defaults = Environment::current().userDefaults();
+    if (emoji && !emoji->empty())
+        defaults.set(emojiKey(), *emoji);
+    else
+        defaults.removeObject(emojiKey());
+}
+
+void SubscriptionInsightsCalculator::update(std::optional<TransactionConformableList> transactions) {
+    mainTransactionIdentifier_.reset();
+    if (transactions && !transactions->empty())
+        mainTransactionIdentifier_ = transactions->front()->identifier();
+    if (mainTransactionIdentifier_)
+        selectedEmoji.set(Environment::current().userDefaults().string(emojiKey()));
+
+    transactions_ = std::move(transactions);
+    const Environment& env = Environment::current();
+    const Calendar calendar = env.calendar();
+    const int year = calendar.component(CalendarComponent::year, env.now());
+    currentYear_ = year != 0 ? std::optional<int>(year) : std::nullopt;
+    minDate_.reset();
+    maxDate_.reset();
+    if (transactions_) {
+        for (const auto& t : *transactions_) {
+            const Date date = t->date();
+            if (!minDate_ || date < *minDate_)
+                minDate_ = date;
+            if (!maxDate_ || date > *maxDate_)
+                maxDate_ = date;
+        }
+    }
+    minYear_ =
+        minDate_ ? std::optional<int>(calendar.component(CalendarComponent::year, *minDate_)) : std::nullopt;
+    maxYear_ =
+        maxDate_ ? std::optional<int>(calendar.component(CalendarComponent::year, *maxDate_)) : std::nullopt;
+    rebuildInsights();
+}
+
+std::string SubscriptionInsightsCalculator::amountText(double amount) const {
+    if (auto text = currencyFormatter_.string(amount))
+        return *text;
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, amount);
+    return std::string(buffer, result.ptr);
+}
+
+void SubscriptionInsightsCalculator::rebuildInsights() {
+    if (!transactions_ || !currentYear_) {
+        insights.set({});
+        return;
+    }
+    const int year = *currentYear_;
+    const Calendar calendar = Environment::current().calendar();
+    // Year boundaries are local midnights, found once; each transaction is then only compared.
+    const auto lastYearStart = calendar.date(year - 1, 1, 1);
+    const auto thisYearStart = calendar.date(year, 1, 1);
+    const auto nextYearStart = calendar.date(year + 1, 1, 1);
+    double thisYear = 0, lastYear = 0;
+    if (lastYearStart && thisYearStart && nextYearStart) {
+        for (const auto& t : *transactions_) {
+            const Date date = t->date();
+            if (date >= *thisYearStart && date < *nextYearStart)
+                thisYear += t->amount();
+            else if (date >= *lastYearStart && date < *thisYearStart)
+                lastYear += t->amount();
+        }
+    }
+    const double lifetime = total(*transactions_);
+    const std::string range =
+        minYear_ && maxYear_ ? std::to_string(*minYear_) + " - " + std::to_string(*maxYear_) : std::string();
+
+    using TitleColor = SubscriptionInsightItem::TitleColor;
+    std::vector<SubscriptionInsightItem> items;
+    items.reserve(4);
+    items.push_back(
+        {LocaleNames::capitalized(L("Total this year", "Subscription insight: spent this calendar year")),
+         std::to_string(year), amountText(thisYear), TitleColor::label, "calendar"});
+    items.push_back({L("Total last year", "Subscription insight: spent last calendar year"),
+                     std::to_string(year - 1), amountText(lastYear), TitleColor::systemOrange,
+                     "calendar.badge.clock"});
+    items.push_back({L("Total lifetime", "Subscription insight: spent since the first payment"), range,
+                     amountText(lifetime), TitleColor::systemRed, "calendar.badge.exclamationmark"});
+    items.push_back({L("Transactions Count", "Subscription insight: how many times it was paid"), range,
+                     std::to_string(transactions_->size()), TitleColor::tint, "number.square.fill"});
+    insights.set(std::move(items));
+}
+
+} // namespace zt

@@ -1,0 +1,161 @@
+#include "ZTSwiftUIComponents/overview/RemainingForPeriodCalculator.h"
+#include "platform/Environment.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace zt;
+using ::testing::ElementsAre;
+using ::testing::Field;
+
+namespace {
+
+constexpr const char* zone = "Europe/Berlin";
+
+Date at(int y, int m, int d, int h = 0, int min = 0, int s = 0, const char* tz = zone) {
+    return *Calendar(tz).date(y, m, d, h, min, s);
+}
+
+std::shared_ptr<ReportTransaction> tx(const std::string& id, double amount, bool isExpense, Date date,
+                                      const std::string& category = "Food", bool isTransfer = false) {
+    return std::make_shared<ReportTransaction>(id, amount, std::nullopt, std::nullopt, category,
+                                               category + ".icon", "c-" + category, std::nullopt,
+                                               std::nullopt, isExpense, isTransfer, date, "a", "Wallet",
+                                               std::nullopt, std::nullopt, false, false, false);
+}
+
+class RemainingForPeriodCalculatorTest : public ::testing::Test {
+protected:
+    Environment::Override env{{.locale = "en_US", .timeZone = zone, .now = at(2025, 6, 15, 12)}};
+};
+
+TEST_F(RemainingForPeriodCalculatorTest, SplitsByExpenseFlagAndMeasuresBothYears) {
+    const auto salary = tx("salary", 3000, false, at(2025, 2, 1));
+    const auto rent = tx("rent", 1000, true, at(2025, 2, 2), "Rent");
+    const auto old = tx("old", 500, true, at(2024, 5, 1));
+    const auto oldIncome = tx("oldIncome", 800, false, at(2024, 5, 2));
+    const auto transfer = tx("move", 50, false, at(2023, 1, 1), "Transfer", true);
+    RemainingForPeriodCalculator c({salary, rent, old, oldIncome, transfer}, 2025, 2024);
+    EXPECT_THAT(c.expensesThisPeriod(), ElementsAre(rent, old));
+    EXPECT_THAT(c.incomesThisPeriod(), ElementsAre(salary, oldIncome, transfer));
+    EXPECT_DOUBLE_EQ(c.periodSummary(), 2000);
+    EXPECT_DOUBLE_EQ(c.previousPeriodSummary(), 300); // computed, not a constant
+    EXPECT_DOUBLE_EQ(c.difference(), 1700);
+    EXPECT_TRUE(c.isDifferencePositive());
+    EXPECT_EQ(c.differenceColor(), positiveAmountColor);
+}
+
+TEST_F(RemainingForPeriodCalculatorTest, YearBoundaryIsLocalMidnight) {
+    // 1 Jan 00:00 in Berlin is still 31 Dec in UTC; in Sydney (summer time, +11) even earlier.
+    const auto newYear = tx("new", 100, false, at(2025, 1, 1));
+    const auto lastSecond = tx("last", 10, false, at(2024, 12, 31, 23, 59, 59));
+    RemainingForPeriodCalculator berlin({newYear, lastSecond}, 2025, 2024);
+    EXPECT_DOUBLE_EQ(berlin.periodSummary(), 100);
+    EXPECT_DOUBLE_EQ(berlin.previousPeriodSummary(), 10);
+    RemainingForPeriodCalculator utc({newYear, lastSecond}, 2025, 2024, Calendar("UTC"));
+    EXPECT_DOUBLE_EQ(utc.periodSummary(), 0);
+    EXPECT_DOUBLE_EQ(utc.previousPeriodSummary(), 110);
+    const auto sydney = tx("syd", 7, false, at(2025, 1, 1, 0, 0, 0, "Australia/Sydney"));
+    EXPECT_DOUBLE_EQ(
+        RemainingForPeriodCalculator({sydney}, 2025, 2024, Calendar("Australia/Sydney")).periodSummary(), 7);
+    EXPECT_DOUBLE_EQ(RemainingForPeriodCalculator({sydney}, 2025, 2024).periodSummary(), 0);
+}
+
+TEST_F(RemainingForPeriodCalculatorTest, EmptyOtherYearsAndZeroDifference) {
+    RemainingForPeriodCalculator empty({}, 2025, 2024);
+    EXPECT_TRUE(empty.expensesThisPeriod().empty() && empty.incomesThisPeriod().empty());
+    EXPECT_EQ(empty.periodSummary(), 0);
+    EXPECT_TRUE(empty.expenseCategorySummaries().empty() && empty.runningSeries().empty());
+    EXPECT_FALSE(empty.isDifferencePositive()); // zero counts as not positive
+    EXPECT_EQ(empty.differenceColor(), negativeAmountColor);
+
+    RemainingForPeriodCalculator elsewhere(
+        {tx("a", 40, true, at(2021, 3, 1)), tx("b", 90, false, at(2026, 1, 1))}, 2025, 2024);
+    EXPECT_EQ(elsewhere.periodSummary(), 0);
+    EXPECT_EQ(elsewhere.expenseCategorySummaries().size(), 1u);
+    EXPECT_EQ(elsewhere.incomeCategorySummaries().size(), 1u);
+
+    RemainingForPeriodCalculator same(
+        {tx("a", 40, false, at(2025, 3, 1)), tx("b", 40, false, at(2024, 3, 1))}, 2025, 2024);
+    EXPECT_EQ(same.difference(), 0);
+    EXPECT_FALSE(same.isDifferencePositive());
+    EXPECT_EQ(same.differenceColor(), negativeAmountColor);
+}
+
+TEST_F(RemainingForPeriodCalculatorTest, CategorySummaries) {
+    // Signed totals, sorted by magnitude; "--" for no category; image and colour of the first.
+    const std::vector<std::shared_ptr<ReportTransaction>> list{
+        tx("1", 200, false, at(2025, 1, 1), "Gifts"),
+        tx("2", -300, true, at(2025, 1, 2), "Refund"),
+        tx("3", 50, true, at(2025, 1, 3), ""),
+        tx("4", 25, false, at(2025, 1, 4), "Gifts"),
+        tx("5", 25, true, at(2025, 1, 5), "Moves", true),
+        tx("6", 25, false, at(2025, 1, 5), "Moves"),
+    };
+    const auto rows = categorySummaries(list);
+    ASSERT_THAT(rows,
+                ElementsAre(Field(&CategorySummary::title, "Refund"), Field(&CategorySummary::title, "Gifts"),
+                            Field(&CategorySummary::title, "--"), Field(&CategorySummary::title, "Moves")));
+    EXPECT_EQ(rows[0].total, -300);
+    EXPECT_EQ(rows[0].color, negativeAmountColor);
+    EXPECT_EQ(rows[1].total, 225);
+    EXPECT_EQ(rows[1].color, positiveAmountColor);
+    EXPECT_EQ(rows[1].imageName, "Gifts.icon");
+    EXPECT_EQ(rows[2].imageName, ".icon");        // "--" and "Moves" tie at 50: first seen first
+    EXPECT_EQ(rows[3].color, neutralAmountColor); // the first "Moves" is a transfer
+    // Grand total |200 - 300 + 50 + 25 + 25 + 25| = 25.
+    EXPECT_DOUBLE_EQ(rows[0].percentage, 1200);
+    EXPECT_DOUBLE_EQ(rows[2].percentage, 200);
+
+    const auto zero = categorySummaries(
+        std::vector{tx("a", 100, true, at(2025, 1, 1), "A"), tx("b", -100, true, at(2025, 1, 1), "B")});
+    EXPECT_THAT(zero, ElementsAre(Field(&CategorySummary::percentage, 0.0),
+                                  Field(&CategorySummary::percentage, 0.0)));
+    EXPECT_EQ(zero[0].title, "A"); // equal magnitudes keep their order
+}
+
+TEST_F(RemainingForPeriodCalculatorTest, RunningSeriesAddsExpensesAndSubtractsTheRest) {
+    RemainingForPeriodCalculator c({tx("a", 10, true, at(2025, 3, 1)), tx("b", 4, false, at(2025, 1, 1)),
+                                    tx("c", 1, true, at(2024, 1, 1))},
+                                   2025, 2024);
+    EXPECT_THAT(c.runningSeries(),
+                ElementsAre(RunningTotalPoint{at(2025, 3, 1), 10}, RunningTotalPoint{at(2025, 1, 1), 6},
+                            RunningTotalPoint{at(2024, 1, 1), 7}));
+}
+
+TEST_F(RemainingForPeriodCalculatorTest, DeleteRemovesTheSameObjectOnlyAndKeepsFigures) {
+    const auto coffee = tx("coffee", 3, true, at(2025, 2, 1), "Cafe");
+    const auto twin = tx("coffee", 3, true, at(2025, 2, 1), "Cafe"); // same identifier, other object
+    const auto pay = tx("pay", 100, false, at(2025, 2, 1));
+    RemainingForPeriodCalculator c({coffee, pay, twin, coffee}, 2025, 2024);
+    std::vector<std::size_t> seenByObserver;
+    auto sub = c.items.observe([&](const ReportTransactionList& items) {
+        // Everything derived is current by the time observers hear of the change.
+        seenByObserver = {items.size(), c.expensesThisPeriod().size(), c.runningSeries().size()};
+    });
+    c.deleteTransaction(coffee);
+    EXPECT_THAT(c.items(), ElementsAre(pay, twin));
+    EXPECT_THAT(c.expensesThisPeriod(), ElementsAre(twin));
+    EXPECT_THAT(seenByObserver, ElementsAre(2u, 1u, 2u));
+    EXPECT_DOUBLE_EQ(c.periodSummary(), 91); // as computed at creation
+    EXPECT_DOUBLE_EQ(c.expenseCategorySummaries().at(0).total, 3);
+}
+
+TEST_F(RemainingForPeriodCalculatorTest, DemoIsTheWalletsYearSoFar) {
+    const auto demo = RemainingForPeriodCalculator::demo();
+    EXPECT_EQ(demo->currentPeriodInterval(), 2025);
+    EXPECT_EQ(demo->previousPeriodInterval(), 2024);
+    EXPECT_EQ(demo->incomesThisPeriod().size(), 3u);
+    EXPECT_EQ(demo->expensesThisPeriod().size(), 15u);
+    double expenses = 0;
+    for (const auto& t : demo->items()) {
+        EXPECT_EQ(t->accountName(), "Wallet");
+        EXPECT_LE(t->date(), Environment::current().now());
+        if (t->isExpense())
+            expenses += t->amount();
+    }
+    EXPECT_DOUBLE_EQ(demo->periodSummary(), 7000 - expenses);
+    EXPECT_EQ(demo->expenseCategorySummaries().front().title, "Housing");
+}
+
+} // namespace

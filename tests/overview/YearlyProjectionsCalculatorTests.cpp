@@ -1,0 +1,97 @@
+#include "ZTSwiftUIComponents/host/ReportTransaction.h"
+#include "ZTSwiftUIComponents/overview/YearlyProjectionsCalculator.h"
+#include "platform/Console.h"
+#include "platform/Environment.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace zt;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+constexpr const char* zone = "Europe/Berlin";
+
+Date at(int y, int m, int d, int h = 12) {
+    return *Calendar(zone).date(y, m, d, h);
+}
+
+std::shared_ptr<const TransactionConformable> tx(double amount, bool isExpense, Date date,
+                                                 const std::string& category = "Food",
+                                                 const std::string& image = "cart") {
+    return std::make_shared<ReportTransaction>("t", amount, std::nullopt, std::nullopt, category, image, "c",
+                                               std::nullopt, std::nullopt, isExpense, false, date, "a",
+                                               "Wallet", std::nullopt, std::nullopt, false, false, false);
+}
+
+class YearlyProjectionsCalculatorTest : public ::testing::Test {
+protected:
+    // 1 March 00:30 in Berlin is still February in UTC: the month is the local one.
+    Environment::Override env{
+        {.locale = "en_US", .timeZone = zone, .now = *Calendar(zone).date(2025, 3, 1, 0, 30)}};
+    ConsoleCapture console;
+};
+
+TEST_F(YearlyProjectionsCalculatorTest, ScalesTheYearByTheCurrentMonth) {
+    const TransactionConformableList list{tx(3000, false, at(2025, 1, 1, 0)), tx(600, true, at(2025, 2, 1)),
+                                          tx(999, false, at(2024, 12, 31, 23))};
+    YearlyProjectionsCalculator march(list, 2025);
+    EXPECT_DOUBLE_EQ(march.yearFraction(), 0.25);
+    EXPECT_DOUBLE_EQ(march.income(), 12000);
+    EXPECT_DOUBLE_EQ(march.expense(), 2400);
+    EXPECT_DOUBLE_EQ(march.difference(), 9600);
+    EXPECT_TRUE(march.isNetWorthIncreasing());
+    EXPECT_EQ(march.differenceColor(), positiveAmountColor);
+    EXPECT_DOUBLE_EQ(march.netWorthLastYear(), 999);
+
+    YearlyProjectionsCalculator december(list, 2025, Calendar(zone), at(2025, 12, 31, 23));
+    EXPECT_DOUBLE_EQ(december.income(), 3000);
+    EXPECT_DOUBLE_EQ(YearlyProjectionsCalculator::yearFraction(Calendar(zone), Date{std::nan("")}), 1.0 / 12);
+    EXPECT_THAT(console.lines(),
+                ElementsAre(HasSubstr("expenses by year: 2025: 600.00 (1)"),
+                            HasSubstr("incomes by year: 2025: 3000.00 (1), 2024: 999.00 (1)"),
+                            HasSubstr("expenses"), HasSubstr("incomes")));
+}
+
+TEST_F(YearlyProjectionsCalculatorTest, OnlyExpensesZeroDifferenceAndOtherYears) {
+    YearlyProjectionsCalculator spending({tx(30, true, at(2025, 1, 5))}, 2025);
+    EXPECT_EQ(spending.income(), 0);
+    EXPECT_LT(spending.difference(), 0);
+    EXPECT_FALSE(spending.isNetWorthIncreasing());
+    EXPECT_EQ(spending.differenceColor(), negativeAmountColor);
+
+    YearlyProjectionsCalculator even({tx(30, true, at(2025, 1, 5)), tx(30, false, at(2025, 2, 5))}, 2025);
+    EXPECT_EQ(even.difference(), 0);
+    EXPECT_FALSE(even.isNetWorthIncreasing());
+    EXPECT_EQ(even.differenceColor(), negativeAmountColor);
+
+    YearlyProjectionsCalculator past({tx(500, false, at(2023, 5, 1)), tx(120, true, at(2024, 5, 1))}, 2025);
+    EXPECT_EQ(past.income(), 0);
+    EXPECT_EQ(past.expense(), 0);
+    EXPECT_TRUE(past.topExpensesThisYear().empty() && past.topIncomesThisYear().empty());
+    EXPECT_DOUBLE_EQ(past.netWorthLastYear(), 380);
+}
+
+TEST_F(YearlyProjectionsCalculatorTest, CategoriesAreProjectedAndSorted) {
+    YearlyProjectionsCalculator c(
+        {tx(10, true, at(2025, 1, 10), "Food", "old-cart"), tx(40, true, at(2025, 2, 1), ""),
+         tx(20, true, at(2025, 2, 20), "Food", "cart"), tx(60, true, at(2024, 2, 1), "Rent"),
+         tx(5, false, at(2025, 1, 2), "Gifts", "gift")},
+        2025);
+    const auto& top = c.topExpensesThisYear();
+    ASSERT_EQ(top.size(), 2u);
+    EXPECT_EQ(top[0].title, "Uncategorized");
+    EXPECT_DOUBLE_EQ(top[0].total, 160);
+    EXPECT_NEAR(top[0].percentage, 400.0 / 7, 1e-9);
+    EXPECT_EQ(top[0].color, negativeAmountColor);
+    EXPECT_EQ(top[1].title, "Food");
+    EXPECT_DOUBLE_EQ(top[1].total, 120);
+    EXPECT_EQ(top[1].imageName, "cart"); // from the newest transaction of the category
+    EXPECT_EQ(c.topIncomesThisYear(),
+              (std::vector{CategorySummary{"Gifts", 20, "gift", positiveAmountColor, 100}}));
+}
+
+} // namespace
