@@ -1,125 +1,23 @@
 #include "FileUserDefaults.h"
 
+#include "AtomicFile.h"
 #include "Logger.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <sstream>
-#include <sys/file.h>
-#include <unistd.h>
 #include <vector>
 
 namespace zt {
 
 namespace {
 
-namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
 const Logger& logger() {
     static const Logger instance{"FileUserDefaults"};
     return instance;
-}
-
-std::string lastError() {
-    return std::strerror(errno);
-}
-
-/// Closes a descriptor on every path out; closing the directory also releases its lock.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    /// Closes now and reports whether closing succeeded (it can report a late write error).
-    bool reset() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-fs::path directoryOf(const fs::path& file) {
-    const auto parent = file.parent_path();
-    return parent.empty() ? fs::path(".") : parent;
-}
-
-/// Temporary files are hidden siblings of the target: ".<name>.tmp-XXXXXX".
-std::string temporaryPrefix(const fs::path& file) {
-    return "." + file.filename().string() + ".tmp-";
-}
-
-std::optional<std::string> readFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const auto n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-/// Leftovers of writers that crashed. Only called under the directory lock, when no
-/// cooperating writer can be between creating and renaming its temporary file.
-void removeStaleTemporaries(const fs::path& directory, const fs::path& file) {
-    const auto prefix = temporaryPrefix(file);
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(directory, ec)) {
-        const auto name = entry.path().filename().string();
-        if (name.starts_with(prefix))
-            fs::remove(entry.path(), ec);
-    }
-}
-
-/// Writes content to a new temporary file and renames it over file.
-bool replaceAtomically(const fs::path& file, int directoryFd, std::string_view content) {
-    std::string pattern = (directoryOf(file) / (temporaryPrefix(file) + "XXXXXX")).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    Descriptor temporary(::mkstemp(name.data()));
-    if (!temporary.valid()) {
-        logger().error("cannot create a temporary file for {}: {}", file.string(), lastError());
-        return false;
-    }
-    const bool written = writeAll(temporary.get(), content) && ::fsync(temporary.get()) == 0;
-    if (!written || !temporary.reset()) {
-        logger().error("cannot write {}: {}", name.data(), lastError());
-        ::unlink(name.data());
-        return false;
-    }
-    if (::rename(name.data(), file.c_str()) != 0) {
-        logger().error("cannot rename {} to {}: {}", name.data(), file.string(), lastError());
-        ::unlink(name.data());
-        return false;
-    }
-    // Makes the rename itself durable.
-    if (::fsync(directoryFd) != 0)
-        logger().error("cannot sync the directory of {}: {}", file.string(), lastError());
-    return true;
 }
 
 /// Reads the top-level object entry by entry, so a file cut short keeps the entries before the
@@ -251,7 +149,7 @@ FileUserDefaults::FileUserDefaults(std::filesystem::path file) : path_(std::move
 }
 
 void FileUserDefaults::reload() {
-    const auto content = readFile(path_);
+    const auto content = AtomicFile(path_, logger()).read();
     values_ = content ? decode(*content) : std::map<std::string, Value>{};
 }
 
@@ -264,32 +162,14 @@ void FileUserDefaults::removeObject(const std::string& key) {
 }
 
 void FileUserDefaults::update(const Change& change) {
-    const auto directory = directoryOf(path_);
-    std::error_code ec;
-    fs::create_directories(directory, ec);
-    Descriptor directoryFd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    int locked = -1;
-    if (directoryFd.valid())
-        while ((locked = ::flock(directoryFd.get(), LOCK_EX)) != 0 && errno == EINTR) {
-        }
-    if (locked != 0) {
-        logger().error("cannot lock the directory of {}: {}; the change stays in memory", path_.string(),
-                       lastError());
-        change(values_);
-        return;
-    }
-    const auto content = readFile(path_);
-    if (!content && fs::exists(path_, ec)) {
-        // Writing now would replace settings that are there but cannot be read.
-        logger().error("cannot read {}; the change stays in memory", path_.string());
-        change(values_);
-        return;
-    }
-    auto values = content ? decode(*content) : std::map<std::string, Value>{};
-    change(values);
-    removeStaleTemporaries(directory, path_);
-    if (replaceAtomically(path_, directoryFd.get(), encode(values))) {
-        values_ = std::move(values);
+    std::map<std::string, Value> written;
+    const bool replaced = AtomicFile(path_, logger()).update([&](const std::optional<std::string>& content) {
+        written = content ? decode(*content) : std::map<std::string, Value>{};
+        change(written);
+        return encode(written);
+    });
+    if (replaced) {
+        values_ = std::move(written);
     } else {
         logger().error("the change to {} stays in memory", path_.string());
         change(values_);

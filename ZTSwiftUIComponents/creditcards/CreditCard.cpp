@@ -1,0 +1,7 @@
+#include "CreditCard.h"
+
+namespace zt {
+
+template class CreditCard<CCTransaction>;
+
+} // namespace zt

@@ -1,0 +1,170 @@
+#include "CreditCardLastStatement.h"
+
+#include "DateUtilities.h"
+#include "ZTSwiftUIComponents/host/DateHelpers.h"
+#include "platform/Environment.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace zt {
+
+namespace {
+
+std::shared_ptr<const Calendar> calendarOrCurrent(std::shared_ptr<const Calendar> calendar) {
+    return calendar ? std::move(calendar) : std::make_shared<const Calendar>(Calendar::current());
+}
+
+/// Day `day` of the month that contains inMonth, clamped to the month's last day.
+std::optional<Date> dayInMonthOf(Date inMonth, int day, const Calendar& calendar) {
+    const DateComponents parts = calendar.components(inMonth);
+    const auto length = calendar.daysInMonth(inMonth);
+    if (!parts.year || !parts.month || !length)
+        return std::nullopt;
+    DateComponents wanted;
+    wanted.era = parts.era;
+    wanted.year = parts.year;
+    wanted.month = parts.month;
+    wanted.day = std::min(day, *length);
+    return calendar.date(wanted);
+}
+
+/// The last instant of the day before the next opening (one month on, on startDay clamped to
+/// that month), so consecutive statements tile the calendar even through short months.
+std::optional<Date> anchoredClosing(Date opening, int startDay, const Calendar& calendar) {
+    const auto next = calendar.adding(CalendarComponent::month, 1, opening);
+    const auto nextOpening = next ? dayInMonthOf(*next, startDay, calendar) : std::nullopt;
+    const auto dayBefore =
+        nextOpening ? calendar.adding(CalendarComponent::day, -1, calendar.startOfDay(*nextOpening))
+                    : std::nullopt;
+    if (!dayBefore)
+        return std::nullopt;
+    return endOfDay(*dayBefore, calendar);
+}
+
+} // namespace
+
+CreditCardLastStatement::CreditCardLastStatement(Date openingDate, Date closingDate,
+                                                 std::optional<Date> paymentDueDate)
+    : CreditCardLastStatement(openingDate, closingDate, paymentDueDate, std::shared_ptr<const Calendar>{}) {}
+
+CreditCardLastStatement::CreditCardLastStatement(Date openingDate, Date closingDate,
+                                                 std::optional<Date> paymentDueDate, Calendar calendar)
+    : CreditCardLastStatement(openingDate, closingDate, paymentDueDate,
+                              std::make_shared<const Calendar>(std::move(calendar))) {}
+
+CreditCardLastStatement::CreditCardLastStatement(Date openingDate, Date closingDate,
+                                                 std::optional<Date> paymentDueDate,
+                                                 std::shared_ptr<const Calendar> calendar)
+    : openingDate(openingDate), closingDate(closingDate),
+      paymentDueDate(paymentDueDate.value_or(closingDate)),
+      calendar_(calendarOrCurrent(std::move(calendar))) {
+    if (paymentDueDate) {
+        // A day count, not the due date's day of the month: setOpeningDate() adds it to the new
+        // closing date, where a day-of-month would misplace every later due date. Counted
+        // between day starts so the closing day's 23:59:59 does not lose a day.
+        billingGracePeriod_ = calendar_
+                                  ->difference(CalendarComponent::day, calendar_->startOfDay(closingDate),
+                                               calendar_->startOfDay(*paymentDueDate))
+                                  .value_or(defaultBillingGracePeriod);
+    } else {
+        this->paymentDueDate.set(
+            calendar_->adding(CalendarComponent::day, defaultBillingGracePeriod, closingDate)
+                .value_or(closingDate));
+    }
+}
+
+void CreditCardLastStatement::setOpeningDate(Date newOpeningDate) {
+    openingDate.set(newOpeningDate);
+    const Date closing = zt::closingDate(newOpeningDate, *calendar_);
+    closingDate.set(closing);
+    paymentDueDate.set(
+        calendar_->adding(CalendarComponent::day, billingGracePeriod_, closing).value_or(closing));
+}
+
+double CreditCardLastStatement::remainingDue() const {
+    return statementDueAmount().value_or(0) - paidAmount();
+}
+
+double CreditCardLastStatement::progress() const {
+    const double ratio = paidAmount() / statementDueAmount().value_or(0);
+    return std::isfinite(ratio) ? ratio : 0;
+}
+
+DateInterval CreditCardLastStatement::billingCycle() const {
+    return DateInterval{openingDate(), closingDate()};
+}
+
+bool CreditCardLastStatement::isValidationPassed() const {
+    const auto& statement = statementDueAmount();
+    const auto& minimum = minimumDueAmount();
+    return !statement || !minimum || *minimum <= *statement;
+}
+
+std::vector<Date> CreditCardLastStatement::upcomingDueDates() const {
+    return upcomingDueDates(Environment::current().now());
+}
+
+std::vector<Date> CreditCardLastStatement::upcomingDueDates(Date now) const {
+    const Date due = paymentDueDate();
+    std::vector<Date> dates;
+    dates.reserve(13);
+    if (due >= now)
+        dates.push_back(due);
+    for (int months = 1; months <= 12; ++months)
+        if (const auto later = calendar_->adding(CalendarComponent::month, months, due))
+            dates.push_back(*later);
+    return dates;
+}
+
+std::vector<std::shared_ptr<CreditCardLastStatement>>
+CreditCardLastStatement::generateBillingCycles(const DateInterval& from, Date currentPaymentDueDate,
+                                               Date including) {
+    return generateBillingCycles(from, currentPaymentDueDate, including, nullptr);
+}
+
+std::vector<std::shared_ptr<CreditCardLastStatement>>
+CreditCardLastStatement::generateBillingCycles(const DateInterval& from, Date currentPaymentDueDate,
+                                               Date including,
+                                               std::shared_ptr<const Calendar> sharedCalendar) {
+    const auto calendar = calendarOrCurrent(std::move(sharedCalendar));
+    const Calendar& cal = *calendar;
+    const int startDay = cal.component(CalendarComponent::day, from.start);
+    const Date opening0 = cal.startOfDay(from.start);
+    const auto closing0 = anchoredClosing(opening0, startDay, cal);
+
+    std::vector<std::shared_ptr<CreditCardLastStatement>> history;
+    const auto append = [&](Date opening, Date closing, Date due) {
+        history.push_back(std::make_shared<CreditCardLastStatement>(opening, closing, due, calendar));
+        history.back()->statementDueAmount.set(0.0);
+    };
+    // Only a known cycle that is not finite leaves the calendar without a closing.
+    append(opening0, closing0.value_or(from.end), currentPaymentDueDate);
+    if (!closing0 || including > *closing0)
+        return history;
+
+    const auto covers = [&](const CreditCardLastStatement& statement) {
+        return statement.billingCycle().contains(including) ||
+               cal.isDate(including, statement.openingDate()) ||
+               cal.isDate(including, statement.closingDate());
+    };
+    // Each statement is derived from the first, never from the one before, so clamping to a
+    // short month does not accumulate. Only the newest statement can newly cover `including`.
+    for (int k = 1;
+         !covers(*history.back()) && history.size() < static_cast<std::size_t>(maximumHistoryLength); ++k) {
+        const auto monthsBack = cal.adding(CalendarComponent::month, -k, opening0);
+        const auto openingDay = monthsBack ? dayInMonthOf(*monthsBack, startDay, cal) : std::nullopt;
+        if (!openingDay)
+            break;
+        const Date opening = cal.startOfDay(*openingDay);
+        const auto closing = anchoredClosing(opening, startDay, cal);
+        const auto due = cal.adding(CalendarComponent::month, -k, currentPaymentDueDate);
+        if (!closing || !due)
+            break;
+        append(opening, *closing, *due);
+    }
+    return history;
+}
+
+} // namespace zt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CreditCardJSON.h"
+#include "platform/Date.h"
+
+#include <concepts>
+
+namespace zt {
+
+/// A transaction on a credit card, as the host records it: when and how much. A host type
+/// implements the accessors and its JSON form; CCTransaction is the library's own.
+class CreditCardTransactionConforming {
+public:
+    virtual ~CreditCardTransactionConforming() = default;
+
+    virtual Date date() const = 0;
+    virtual void setDate(Date date) = 0;
+    virtual double amount() const = 0;
+    virtual void setAmount(double amount) = 0;
+
+    /// Writes the transaction's keys into its JSON object.
+    virtual void encode(CreditCardJSONWriter& writer) const = 0;
+
+protected:
+    CreditCardTransactionConforming() = default;
+    CreditCardTransactionConforming(const CreditCardTransactionConforming&) = default;
+    CreditCardTransactionConforming& operator=(const CreditCardTransactionConforming&) = default;
+};
+
+/// What a card needs of its transaction type T: the accessors above, value semantics, equality,
+/// and a decoder `static T decode(const CreditCardJSONReader&)` that throws
+/// CreditCardDecodingError.
+template <class T>
+concept CreditCardTransaction = std::derived_from<T, CreditCardTransactionConforming> && std::copyable<T> &&
+    std::equality_comparable<T> && requires(const CreditCardJSONReader& reader) {
+    { T::decode(reader) } -> std::same_as<T>;
+};
+
+} // namespace zt
