@@ -1,0 +1,132 @@
+#include "MockOverviewDatabase.h"
+
+#include "MockDailyLimitCalculator.h"
+#include "MockDailyLimitStorage.h"
+#include "ZTSwiftUIComponents/overview/DailyLimitViewModel.h"
+#include "platform/Environment.h"
+#include "platform/MainQueue.h"
+#include "platform/NumberFormatter.h"
+#include "platform/UserDefaults.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace zt {
+
+namespace {
+
+// The system palette's green, blue, yellow and red.
+constexpr Color green{52.0 / 255.0, 199.0 / 255.0, 89.0 / 255.0};
+constexpr Color blue{0.0, 122.0 / 255.0, 1.0};
+constexpr Color yellow{1.0, 204.0 / 255.0, 0.0};
+constexpr Color red{1.0, 59.0 / 255.0, 48.0 / 255.0};
+
+template <class T> void deliver(OverviewDatabase::Completion<T> completion, T value) {
+    MainQueue::main().async([completion = std::move(completion), value = std::move(value)]() mutable {
+        completion(std::move(value));
+    });
+}
+
+int storedCount(const char* key, int fallback) {
+    return static_cast<int>(Environment::current().userDefaults().integer(key, fallback));
+}
+
+} // namespace
+
+MockOverviewDatabase::MockOverviewDatabase()
+    : transactions_(ReportTransaction::demo()),
+      visibleAccounts_(storedCount(visibleAccountsKey, defaultVisibleAccounts)),
+      visibleShortcuts_(storedCount(visibleShortcutsKey, defaultVisibleShortcuts)) {
+    for (const auto& transaction : transactions_)
+        netWorth_ += transaction->amount();
+}
+
+std::vector<Shortcut> MockOverviewDatabase::shortcuts() const {
+    return Shortcut::demo();
+}
+
+std::vector<UpcomingBill> MockOverviewDatabase::bills() const {
+    return UpcomingBill::demoBills();
+}
+
+void MockOverviewDatabase::setVisibleAccountsInAccountCard(int count) {
+    visibleAccounts_ = count;
+    Environment::current().userDefaults().set(visibleAccountsKey, count);
+    objectDidChange.notify();
+}
+
+void MockOverviewDatabase::setVisibleShortcutsInShortcutCard(int count) {
+    visibleShortcuts_ = count;
+    Environment::current().userDefaults().set(visibleShortcutsKey, count);
+    objectDidChange.notify();
+}
+
+// The demo's net worth is fixed by its transactions.
+void MockOverviewDatabase::calculateNetWorth() {}
+
+void MockOverviewDatabase::fetchGoals(Completion<std::vector<WidgetGoal>> completion) {
+    deliver(std::move(completion), WidgetGoal::demoGoals());
+}
+
+void MockOverviewDatabase::fetchAccounts(Completion<std::vector<WidgetAccount>> completion) {
+    deliver(std::move(completion), WidgetAccount::demo());
+}
+
+void MockOverviewDatabase::fetchAccountsInOverview(Completion<std::vector<WidgetAccount>> completion) {
+    auto accounts = WidgetAccount::demo();
+    accounts.resize(std::min<std::size_t>(accounts.size(), 2));
+    deliver(std::move(completion), std::move(accounts));
+}
+
+void MockOverviewDatabase::fetchTodayTransactions(const std::set<std::string>&,
+                                                  Completion<ReportTransactionList> completion) {
+    ReportTransactionList today(
+        transactions_.begin(),
+        transactions_.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(transactions_.size(), 2)));
+    deliver(std::move(completion), std::move(today));
+}
+
+void MockOverviewDatabase::fetchTopCategories(Completion<std::vector<TopCategory>> completion) {
+    deliver(std::move(completion), demoTopCategories());
+}
+
+void MockOverviewDatabase::reloadSummaryCardItems(Completion<SummaryCardItems> completion) {
+    deliver(std::move(completion), demoSummaryCardItems());
+}
+
+std::shared_ptr<DailyLimitViewModel>
+MockOverviewDatabase::makeDailyLimitViewModel(const std::set<std::string>&,
+                                              const ReportTransactionList& today) {
+    return std::make_shared<DailyLimitViewModel>(
+        today, 100.0, DailyLimitCalculationType::custom, std::make_shared<MockDailyLimitCalculator>(),
+        std::make_shared<MockDailyLimitStorage>(), [] { return Environment::current().now(); });
+}
+
+// The demo's shortcuts are fixed.
+void MockOverviewDatabase::deleteShortcut(const Shortcut&) {}
+void MockOverviewDatabase::toggle(bool, const Shortcut&) {}
+
+std::vector<TopCategory> MockOverviewDatabase::demoTopCategories() {
+    return {{"Groceries", 150, green},
+            {"Entertainment", 100, blue},
+            {"Utilities", 75, yellow},
+            {"Transport", 50, red}};
+}
+
+SummaryCardItems MockOverviewDatabase::demoSummaryCardItems() {
+    const std::string percentage =
+        NumberFormatter::percent(Environment::current().localeIdentifier()).string(2.0).value_or("--");
+    const auto item = [&](std::string title, std::string difference) {
+        return SummaryCardItem{
+            title, title, "$200", "$0", percentage, 2.0, positiveAmountColor, std::move(difference)};
+    };
+    return {
+        {SummaryCardItemType::week, item("Week", "+$100")},
+        {SummaryCardItemType::month, item("Month", "+$150")},
+        {SummaryCardItemType::year, item("Year", "-$1,200")},
+        {SummaryCardItemType::remainingForPeriod, item("remaingForPeriod", "$100")},
+        {SummaryCardItemType::customPeriod, item("customPeriodSummary", "+$50")},
+    };
+}
+
+} // namespace zt

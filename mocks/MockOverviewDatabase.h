@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
+
+namespace zt {
+
+/// The demo overview database of the previews and the demo mode: the host's demo records, four
+/// fixed top categories and five summary cards. Results arrive on the main queue. The two card
+/// counts live in the environment's user defaults. It never calls its change callbacks.
+class MockOverviewDatabase final : public OverviewDatabase {
+public:
+    static constexpr const char* visibleAccountsKey = "visibleAccountsInAccountCard";
+    static constexpr const char* visibleShortcutsKey = "visibleShortcutsInShortcutCard";
+    static constexpr int defaultVisibleAccounts = 5;
+    static constexpr int defaultVisibleShortcuts = 4;
+
+    /// Takes the demo transactions relative to the environment's now and reads the card counts.
+    MockOverviewDatabase();
+
+    double netWorth() const override { return netWorth_; }
+    std::set<std::string> syncingAccountIds() const override { return {}; }
+    std::vector<Shortcut> shortcuts() const override;
+    std::vector<UpcomingBill> bills() const override;
+    int visibleAccountsInAccountCard() const override { return visibleAccounts_; }
+    /// Also stored under visibleAccountsKey.
+    void setVisibleAccountsInAccountCard(int count) override;
+    int visibleShortcutsInShortcutCard() const override { return visibleShortcuts_; }
+    /// Also stored under visibleShortcutsKey.
+    void setVisibleShortcutsInShortcutCard(int count) override;
+    int transactionsNeedingReviewCount() const override { return static_cast<int>(transactions_.size()); }
+
+    void calculateNetWorth() override;
+    void fetchGoals(Completion<std::vector<WidgetGoal>> completion) override;
+    void fetchAccounts(Completion<std::vector<WidgetAccount>> completion) override;
+    /// The first two demo accounts.
+    void fetchAccountsInOverview(Completion<std::vector<WidgetAccount>> completion) override;
+    ReportTransactionList fetchTransactions() override { return transactions_; }
+    /// The first two demo transactions, whatever the ids.
+    void fetchTodayTransactions(const std::set<std::string>& filteredAccountIds,
+                                Completion<ReportTransactionList> completion) override;
+    void fetchTopCategories(Completion<std::vector<TopCategory>> completion) override;
+    void reloadSummaryCardItems(Completion<SummaryCardItems> completion) override;
+    /// A custom limit of 100 over the demo calculator (daily budget 200) and storage.
+    std::shared_ptr<DailyLimitViewModel>
+    makeDailyLimitViewModel(const std::set<std::string>& filteredAccountIds,
+                            const ReportTransactionList& todayTransactions) override;
+    void deleteShortcut(const Shortcut& shortcut) override;
+    void toggle(bool isDynamic, const Shortcut& shortcut) override;
+
+    /// The four demo top categories.
+    static std::vector<TopCategory> demoTopCategories();
+    /// The five demo summary cards, percentages in the environment's locale.
+    static SummaryCardItems demoSummaryCardItems();
+
+private:
+    ReportTransactionList transactions_;
+    double netWorth_ = 0;
+    int visibleAccounts_;
+    int visibleShortcuts_;
+};
+
+} // namespace zt
