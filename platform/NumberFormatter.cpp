@@ -55,7 +55,7 @@ struct NumberFormatter::Impl {
     std::unique_ptr<icu::NumberFormat> format;
     mutable std::mutex mutex; // ICU formatters are not meant to format on two threads at once
 
-    Impl() = default;
+    Impl(Style s, std::string locale) : style(s), localeIdentifier(std::move(locale)) {}
     Impl(const Impl& other)
         : style(other.style), localeIdentifier(other.localeIdentifier),
           requestedCurrency(other.requestedCurrency), minimumFractionDigits(other.minimumFractionDigits),
@@ -144,24 +144,22 @@ struct NumberFormatter::Impl {
     }
 };
 
-NumberFormatter::NumberFormatter(Style style, std::string localeIdentifier)
-    : impl_(std::make_unique<Impl>()) {
-    impl_->style = style;
-    impl_->localeIdentifier = std::move(localeIdentifier);
+NumberFormatter::NumberFormatter(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {
     impl_->build();
 }
+
+NumberFormatter::NumberFormatter(Style style, std::string localeIdentifier)
+    : NumberFormatter(std::make_unique<Impl>(style, std::move(localeIdentifier))) {}
 
 NumberFormatter NumberFormatter::currency(std::string localeIdentifier) {
     return NumberFormatter(Style::currency, std::move(localeIdentifier));
 }
 
 NumberFormatter NumberFormatter::currency(std::string localeIdentifier, std::string currencyCode) {
-    NumberFormatter out(Style::decimal, std::move(localeIdentifier));
-    out.impl_->style = Style::currency;
+    auto impl = std::make_unique<Impl>(Style::currency, std::move(localeIdentifier));
     // An empty or unknown code is not replaced by the locale's currency: the caller named one.
-    out.impl_->requestedCurrency = upperAscii(std::move(currencyCode));
-    out.impl_->build();
-    return out;
+    impl->requestedCurrency = upperAscii(std::move(currencyCode));
+    return NumberFormatter(std::move(impl));
 }
 
 NumberFormatter NumberFormatter::percent(std::string localeIdentifier) {

@@ -52,6 +52,7 @@ public:
 
 private:
     struct Impl;
+    explicit NumberFormatter(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };
 
