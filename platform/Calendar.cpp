@@ -112,6 +112,23 @@ UCalendarDateFields icuField(CalendarComponent component) {
     return UCAL_DATE;
 }
 
+UCalendarWallTimeOption skippedOption(MatchingPolicy policy) {
+    switch (policy) {
+    case MatchingPolicy::nextTime:
+        return UCAL_WALLTIME_NEXT_VALID;
+    case MatchingPolicy::previousTimePreservingSmallerComponents:
+        return UCAL_WALLTIME_FIRST;
+    case MatchingPolicy::nextTimePreservingSmallerComponents:
+    case MatchingPolicy::strict:
+        break;
+    }
+    return UCAL_WALLTIME_LAST;
+}
+
+UCalendarWallTimeOption repeatedOption(RepeatedTimePolicy repeated) {
+    return repeated == RepeatedTimePolicy::first ? UCAL_WALLTIME_FIRST : UCAL_WALLTIME_LAST;
+}
+
 /// What a search looks for: fields below the smallest given one are pinned to their lowest
 /// value, larger unset ones are free.
 struct Pattern {
@@ -235,12 +252,8 @@ std::optional<Date> Calendar::Impl::search(Date bound, bool inclusive, const Pat
         return std::nullopt;
     const std::int64_t boundWall = boundFields->wallSeconds();
     const double boundMillis = bound.icuMillis();
-    const UCalendarWallTimeOption skipped =
-        policy == MatchingPolicy::nextTime                                  ? UCAL_WALLTIME_NEXT_VALID
-        : policy == MatchingPolicy::previousTimePreservingSmallerComponents ? UCAL_WALLTIME_FIRST
-                                                                            : UCAL_WALLTIME_LAST;
-    const UCalendarWallTimeOption twice =
-        repeated == RepeatedTimePolicy::first ? UCAL_WALLTIME_FIRST : UCAL_WALLTIME_LAST;
+    const UCalendarWallTimeOption skipped = skippedOption(policy);
+    const UCalendarWallTimeOption twice = repeatedOption(repeated);
 
     std::optional<double> best;
     std::int64_t bestWall = 0;
@@ -518,15 +531,18 @@ std::optional<Date> Calendar::dateBySetting(int hour, int minute, int second, Da
     const auto f = impl_->fieldsOf(date);
     if (!pattern || !f)
         return std::nullopt;
-    // Search from the day's own start (inclusive), or back from the next day's start.
-    if (direction == SearchDirection::forward) {
-        const auto start = impl_->dayStart(f->year, f->month, f->day);
-        return start ? impl_->search(Date::fromIcuMillis(*start), true, *pattern, policy, repeated, true)
-                     : std::nullopt;
-    }
-    const auto next = impl_->dayStart(f->year, f->month, f->day + 1);
-    return next ? impl_->search(Date::fromIcuMillis(*next), false, *pattern, policy, repeated, false)
-                : std::nullopt;
+    // The time on date's own day; only a strict policy that finds it skipped looks further,
+    // from the next day on (backward: from the day's start back).
+    const bool strict = policy == MatchingPolicy::strict;
+    if (const auto millis = impl_->resolve(Fields{f->year, f->month, f->day, hour, minute, second},
+                                           skippedOption(policy), repeatedOption(repeated), strict))
+        return Date::fromIcuMillis(*millis);
+    if (!strict)
+        return std::nullopt;
+    const bool forward = direction == SearchDirection::forward;
+    const auto bound = impl_->dayStart(f->year, f->month, f->day + (forward ? 1 : 0));
+    return bound ? impl_->search(Date::fromIcuMillis(*bound), forward, *pattern, policy, repeated, forward)
+                 : std::nullopt;
 }
 
 std::optional<Date> Calendar::nextDate(Date after, const DateComponents& matching, MatchingPolicy policy,

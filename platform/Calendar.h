@@ -72,7 +72,10 @@ public:
     /// the day to the target month. Supports day, weekOfYear, month, year, hour, minute, second.
     std::optional<Date> adding(CalendarComponent component, int value, Date date) const;
 
-    /// date's day at h:m:s under the given policies.
+    /// date's day at h:m:s under the given policies: the first match from the day's start
+    /// (backward: the last before the next day's start), found as nextDate() finds it. A time the
+    /// clocks skip gives the gap's end (nextTime), h:m:s moved by the gap (preserving policies),
+    /// or, with strict, the next day that has it.
     std::optional<Date> dateBySetting(int hour, int minute, int second, Date date,
                                       MatchingPolicy policy = MatchingPolicy::nextTime,
                                       RepeatedTimePolicy repeated = RepeatedTimePolicy::first,

@@ -143,6 +143,13 @@ TEST(Calendar, SettingTheTimeOfDayOnClockChangeDays) {
               utc(2024, 4, 7, 3, 30));
     EXPECT_EQ(berlin.dateBySetting(9, 0, 0, utc(2024, 3, 31, 12), next, RepeatedTimePolicy::first, backward),
               utc(2024, 3, 31, 7));
+    EXPECT_EQ(
+        berlin.dateBySetting(2, 30, 0, utc(2024, 3, 31, 12), strict, RepeatedTimePolicy::first, backward),
+        utc(2024, 3, 30, 1, 30));
+    // In 1916 Berlin jumped from 23:00 straight to midnight: 23:59:59 of 30 April is the next
+    // day's start, and the next day's own 23:59:59 is not taken for it.
+    EXPECT_EQ(at(berlin, 23, 59, 59, utc(1916, 4, 30, 12)), utc(1916, 4, 30, 22));
+    EXPECT_EQ(at(berlin, 23, 59, 59, utc(1916, 4, 30, 22)), utc(1916, 5, 1, 21, 59, 59));
     EXPECT_EQ(at(berlin, 24, 0, 0, utc(2024, 3, 31, 12)), std::nullopt);
 }
 
@@ -164,6 +171,7 @@ TEST(Calendar, NextDateByDayOfMonth) {
               utc(2025, 5, 30, 22)); // after 1 May
     EXPECT_EQ(santiago.nextDate(utc(2024, 9, 1, 12), only(8), preserving),
               utc(2024, 9, 8, 4)); // day starts 01:00
+    EXPECT_EQ(santiago.nextDate(utc(2024, 9, 1, 12), only(8), strict), utc(2024, 9, 8, 4)); // the day exists
 
     // Backward (the previous month's first day): the latest matching day start strictly before.
     const auto back = [](Date from, int day) {
