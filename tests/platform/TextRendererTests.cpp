@@ -108,8 +108,8 @@ TEST(TextRenderer, PickerWithoutSelectionAndDisabledControls) {
               R"(picker "Day" = none options [] [disabled])");
     EXPECT_EQ(TextRenderer::describe(ui::toggle("Remind", false, {}).disabled()),
               R"(toggle "Remind" = off [disabled])");
-    EXPECT_EQ(TextRenderer::describe(
-                  ui::datePicker("At", may12, {}, may12 - 60, std::nullopt, ui::DatePickerComponents::dateAndTime)),
+    EXPECT_EQ(TextRenderer::describe(ui::datePicker("At", may12, {}, may12 - 60, std::nullopt,
+                                                    ui::DatePickerComponents::dateAndTime)),
               R"(datePicker "At" = 2024-05-12T00:00:00Z from 2024-05-11T23:59:00Z [dateAndTime])");
     EXPECT_EQ(TextRenderer::describe(ui::button([] {}, {ui::text("card content")})), "button");
 }
@@ -122,13 +122,10 @@ TEST(TextRenderer, QuotingEscapesWhatWouldBreakALine) {
     EXPECT_EQ(TextRenderer::quoted("Ünïcødé 💶"), "\"Ünïcødé 💶\"");
 }
 
-TEST(TextRenderer, NumbersAreShortestRoundTrip) {
-    EXPECT_EQ(TextRenderer::number(0), "0");
+TEST(TextRenderer, NumbersAreShortestRoundTripWithoutNegativeZero) {
     EXPECT_EQ(TextRenderer::number(-0.0), "0");
-    EXPECT_EQ(TextRenderer::number(120), "120");
     EXPECT_EQ(TextRenderer::number(-3.5), "-3.5");
     EXPECT_EQ(TextRenderer::number(0.1 + 0.2), "0.30000000000000004");
-    EXPECT_EQ(TextRenderer::number(1e21), "1e+21");
 }
 
 TEST(TextRenderer, DatesAreUtcWhateverTheMachine) {

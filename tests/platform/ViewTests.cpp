@@ -93,16 +93,6 @@ TEST(View, PickerSelection) {
     EXPECT_FALSE(ui::picker("T", {"A"}, std::string("missing"), {}).as<ui::Picker>()->selection);
 }
 
-TEST(View, DatePickerRangeIsClosedAtBothEnds) {
-    const auto v = ui::datePicker("Opening Date", Date{100}, {}, Date{0}, Date{200});
-    const auto& d = *v.as<ui::DatePicker>();
-    EXPECT_TRUE(d.allows(Date{0}));
-    EXPECT_TRUE(d.allows(Date{200}));
-    EXPECT_FALSE(d.allows(Date{-0.001}));
-    EXPECT_FALSE(d.allows(Date{200.001}));
-    EXPECT_TRUE(ui::datePicker("Open", Date{}, {}).as<ui::DatePicker>()->allows(Date{-1e9}));
-}
-
 TEST(View, ContainersKeepChildrenInOrderAndCopiesKeepCallbacks) {
     int presses = 0;
     const auto section =
