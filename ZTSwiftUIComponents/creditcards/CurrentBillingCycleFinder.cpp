@@ -116,7 +116,7 @@ DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn
     if (!closing)
         return basedOn;
 
-    const DateInterval result{calendar.startOfDay(*opening), calendar.endOfDay(*closing)};
+    const DateInterval result{*opening, calendar.endOfDay(*closing)}; // opening is already a day start
     logger_.debug("Result: {} - {}", IsoDate{result.start, calendar}, IsoDate{result.end, calendar});
     return result;
 }
