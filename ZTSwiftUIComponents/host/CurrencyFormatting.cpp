@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <mutex>
 #include <unicode/locid.h>
 #include <unicode/ucurr.h>
 #include <unicode/uloc.h>
@@ -69,11 +70,21 @@ std::string mainLanguageOf(const char* region) {
 }
 
 struct Candidate {
-    std::string name;       // ICU locale name, e.g. "en_IE"
-    std::string language;   // "en"
-    std::string region;     // "IE"
-    bool isRegionsLanguage; // the language is the region's main one
+    std::string name;     // ICU locale name, e.g. "en_IE"
+    std::string language; // "en"
+    std::string region;   // "IE"
 };
+
+// Whether the language is the region's main one; likely subtags are looked up once per region.
+bool isRegionsLanguage(const Candidate& candidate) {
+    static std::mutex lock;
+    static std::map<std::string, std::string, std::less<>> languages;
+    std::lock_guard guard(lock);
+    auto found = languages.find(candidate.region);
+    if (found == languages.end())
+        found = languages.emplace(candidate.region, mainLanguageOf(candidate.region.c_str())).first;
+    return found->second == candidate.language;
+}
 
 // Every available locale with a region, grouped by the region's currency. Built once.
 const std::map<std::string, std::vector<Candidate>>& localesByCurrency() {
@@ -89,8 +100,7 @@ const std::map<std::string, std::vector<Candidate>>& localesByCurrency() {
             const auto code = currencyOf(locale);
             if (!code)
                 continue;
-            out[*code].push_back(Candidate{locale.getName(), locale.getLanguage(), locale.getCountry(),
-                                           mainLanguageOf(locale.getCountry()) == locale.getLanguage()});
+            out[*code].push_back(Candidate{locale.getName(), locale.getLanguage(), locale.getCountry()});
         }
         return out;
     }();
@@ -123,6 +133,36 @@ std::string currentLocaleIdentifier() {
     return Environment::current().localeIdentifier();
 }
 
+std::string chooseLocale(const std::string& current, const std::string& wanted) {
+    const icu::Locale currentLocale = icuLocale(current);
+    if (currencyOf(currentLocale) == wanted)
+        return current;
+
+    const auto& table = localesByCurrency();
+    const auto found = table.find(wanted);
+    if (found == table.end())
+        return current;
+
+    const std::string language = currentLocale.getLanguage();
+    const std::string_view home = homeRegion(wanted);
+    // Lower rank is better; ties go to the currency's home region, then to the name.
+    const auto rank = [&](const Candidate& c) {
+        const bool main = isRegionsLanguage(c);
+        if (c.language == language)
+            return main ? 0 : 1;
+        return main ? 2 : 3;
+    };
+    const auto better = [&](const Candidate& a, const Candidate& b) {
+        if (rank(a) != rank(b))
+            return rank(a) < rank(b);
+        if ((a.region == home) != (b.region == home))
+            return a.region == home;
+        return a.name < b.name;
+    };
+    const auto best = std::min_element(found->second.begin(), found->second.end(), better);
+    return best == found->second.end() ? current : best->name;
+}
+
 } // namespace
 
 std::optional<std::string> currencyCode(std::string_view localeIdentifier) {
@@ -147,32 +187,18 @@ void setAppCurrencyCode(std::string_view code) {
 std::string localeFor(std::string_view code) {
     const std::string wanted = upper(code);
     const std::string current = currentLocaleIdentifier();
-    const icu::Locale currentLocale = icuLocale(current);
-    if (currencyOf(currentLocale) == wanted)
-        return current;
-
-    const auto& table = localesByCurrency();
-    const auto found = table.find(wanted);
-    if (found == table.end())
-        return current;
-
-    const std::string language = currentLocale.getLanguage();
-    const std::string_view home = homeRegion(wanted);
-    // Lower rank is better; ties go to the currency's home region, then to the name.
-    const auto rank = [&](const Candidate& c) {
-        if (c.language == language)
-            return c.isRegionsLanguage ? 0 : 1;
-        return c.isRegionsLanguage ? 2 : 3;
-    };
-    const auto better = [&](const Candidate& a, const Candidate& b) {
-        if (rank(a) != rank(b))
-            return rank(a) < rank(b);
-        if ((a.region == home) != (b.region == home))
-            return a.region == home;
-        return a.name < b.name;
-    };
-    const auto best = std::min_element(found->second.begin(), found->second.end(), better);
-    return best == found->second.end() ? current : best->name;
+    // Formatters are made per screen and per row; the answer only depends on these two texts.
+    static std::mutex lock;
+    static std::map<std::pair<std::string, std::string>, std::string> answers;
+    {
+        std::lock_guard guard(lock);
+        if (const auto found = answers.find({current, wanted}); found != answers.end())
+            return found->second;
+    }
+    std::string answer = chooseLocale(current, wanted);
+    std::lock_guard guard(lock);
+    answers.emplace(std::make_pair(current, wanted), answer);
+    return answer;
 }
 
 NumberFormatter makeCurrencyFormatter(std::string_view code) {

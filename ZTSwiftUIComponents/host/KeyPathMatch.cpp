@@ -1,5 +1,6 @@
 #include "KeyPathMatch.h"
 
+#include <algorithm>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
@@ -31,6 +32,14 @@ icu::UnicodeString fold(std::string_view text) {
 } // namespace
 
 std::string foldedForSearch(std::string_view text) {
+    // Plain ASCII needs no decomposition and folds to lower case: the common case, done cheaply.
+    if (std::all_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x80; })) {
+        std::string lower(text);
+        std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+            return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+        });
+        return lower;
+    }
     std::string out;
     fold(text).toUTF8String(out);
     return out;
