@@ -6,8 +6,8 @@
 
 namespace zt::demo {
 
-const std::vector<CategorySpec>& categories() {
-    static const std::vector<CategorySpec> all{
+const std::vector<DemoCategory>& categories() {
+    static const std::vector<DemoCategory> all{
         {"cat-groceries",
          "Groceries",
          "cart.fill",
@@ -65,7 +65,7 @@ const std::vector<CategorySpec>& categories() {
     return all;
 }
 
-const CategorySpec& category(std::string_view id) {
+const DemoCategory& category(std::string_view id) {
     const auto& all = categories();
     const auto found = std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.id == id; });
     if (found == all.end())
@@ -73,7 +73,7 @@ const CategorySpec& category(std::string_view id) {
     return *found;
 }
 
-const SubcategorySpec& subcategory(const CategorySpec& category, std::string_view id) {
+const DemoSubcategory& subcategory(const DemoCategory& category, std::string_view id) {
     const auto& subs = category.subcategories;
     const auto found = std::find_if(subs.begin(), subs.end(), [&](const auto& s) { return s.id == id; });
     if (found == subs.end())

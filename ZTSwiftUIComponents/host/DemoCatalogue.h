@@ -10,29 +10,29 @@
 
 namespace zt::demo {
 
-struct SubcategorySpec {
+struct DemoSubcategory {
     std::string_view id;
     std::string_view name;
     std::string_view imageName;
 };
 
-struct CategorySpec {
+struct DemoCategory {
     std::string_view id;
     std::string_view name;
     std::string_view imageName;
     TransactionType type;
-    std::vector<SubcategorySpec> subcategories; // empty: the category has no subcategory list
+    std::vector<DemoSubcategory> subcategories; // empty: the category has no subcategory list
 };
 
 /// Expense categories first, then income categories, each in the user's order.
-const std::vector<CategorySpec>& categories();
+const std::vector<DemoCategory>& categories();
 /// The category with that identifier; the demo sets only ask for ones that exist.
-const CategorySpec& category(std::string_view id);
+const DemoCategory& category(std::string_view id);
 /// The subcategory with that identifier inside category.
-const SubcategorySpec& subcategory(const CategorySpec& category, std::string_view id);
+const DemoSubcategory& subcategory(const DemoCategory& category, std::string_view id);
 
 /// Transfers between the user's accounts carry this category.
-inline constexpr CategorySpec transferCategory{
+inline constexpr DemoCategory transferCategory{
     "cat-transfer", "Transfer", "arrow.left.arrow.right", TransactionType::transferSource, {}};
 
 struct AccountRef {

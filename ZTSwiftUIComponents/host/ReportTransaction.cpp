@@ -37,12 +37,12 @@ void ReportTransaction::setAmount(double amount, std::optional<double> amountOri
 namespace {
 
 using demo::AccountRef;
-using demo::CategorySpec;
+using demo::DemoCategory;
 
 struct Entry {
     std::string id;
     double amount;
-    const CategorySpec* category;
+    const DemoCategory* category;
     std::string_view subcategoryId; // empty: none
     bool isExpense;
     bool isTransfer = false;
@@ -451,7 +451,7 @@ ReportTransactionList ReportTransaction::demoInMulticurrency(Date referenceDate)
         return calendar.adding(CalendarComponent::day, -daysBefore, today).value_or(today) + hour * 3600.0;
     };
     const auto foreign = [](std::string id, double original, double rate, std::string code,
-                            const CategorySpec& cat, std::string_view sub, bool expense, Date when,
+                            const DemoCategory& cat, std::string_view sub, bool expense, Date when,
                             AccountRef account, std::string payee) {
         Entry e{std::move(id), cents(original * rate), &cat, sub, expense};
         e.date = when;

@@ -22,7 +22,7 @@ double total(const std::vector<UpcomingBill>& bills) {
 }
 
 std::vector<UpcomingBill> UpcomingBill::demoBills(Date referenceDate) {
-    struct Spec {
+    struct DueBill {
         const char* id;
         const char* name;
         double amount;
@@ -31,7 +31,7 @@ std::vector<UpcomingBill> UpcomingBill::demoBills(Date referenceDate) {
         const char* imageName;
         demo::AccountRef account;
     };
-    static constexpr Spec specs[] = {
+    static constexpr DueBill dueBills[] = {
         {"bill-rent", "Rent", 1200, 3, "cat-housing", "key.fill", demo::checking},
         {"bill-streaming", "StreamBox", 12.99, 8, "cat-entertainment", "play.tv.fill", demo::creditCard},
         {"bill-electricity", "City Power", 75, 12, "cat-utilities", "lightbulb.fill", demo::checking},
@@ -46,7 +46,7 @@ std::vector<UpcomingBill> UpcomingBill::demoBills(Date referenceDate) {
     const auto first = calendar.date(year, month, 1);
     const int days = first ? calendar.daysInMonth(*first).value_or(28) : 28;
     std::vector<UpcomingBill> out;
-    for (const auto& s : specs) {
+    for (const auto& s : dueBills) {
         const auto due = calendar.date(year, month, std::min(s.day, days), 9, 0);
         if (!due)
             continue;

@@ -18,21 +18,21 @@ WidgetCategoryList filtered(const WidgetCategoryList& categories, TransactionTyp
 WidgetCategoryList makeDemo(std::optional<TransactionType> only) {
     WidgetCategoryList out;
     int order[2] = {0, 0};
-    for (const auto& spec : demo::categories()) {
-        if (only && spec.type != *only)
+    for (const auto& entry : demo::categories()) {
+        if (only && entry.type != *only)
             continue;
         std::optional<std::vector<std::shared_ptr<WidgetSubcategory>>> subs;
-        if (!spec.subcategories.empty()) {
+        if (!entry.subcategories.empty()) {
             subs.emplace();
             int subOrder = 0;
-            for (const auto& s : spec.subcategories)
+            for (const auto& s : entry.subcategories)
                 subs->push_back(std::make_shared<WidgetSubcategory>(std::string(s.id), std::string(s.name),
                                                                     std::string(s.imageName), subOrder++));
         }
-        const int kind = spec.type == TransactionType::income ? 1 : 0;
-        out.push_back(std::make_shared<WidgetCategory>(std::string(spec.id), std::string(spec.name),
-                                                       std::string(spec.imageName), spec.type, order[kind]++,
-                                                       std::move(subs)));
+        const int kind = entry.type == TransactionType::income ? 1 : 0;
+        out.push_back(std::make_shared<WidgetCategory>(std::string(entry.id), std::string(entry.name),
+                                                       std::string(entry.imageName), entry.type,
+                                                       order[kind]++, std::move(subs)));
     }
     // One favourite of each kind, as a user would have.
     for (auto& c : out)
