@@ -131,7 +131,7 @@ std::string stringTableDirectory() {
 
 namespace {
 
-struct Spec {
+struct Directive {
     int position = 0; // 1-based when positional
     bool leftAlign = false;
     bool zeroPad = false;
@@ -177,10 +177,11 @@ std::string realText(double value, int precision) {
     return std::string(buffer, result.ptr);
 }
 
-std::string render(const Spec& spec, const FormatArgument& argument) {
+std::string render(const Directive& directive, const FormatArgument& argument) {
     using Kind = FormatArgument::Kind;
-    const bool wantsReal = spec.conversion == 'f';
-    const bool wantsInteger = spec.conversion == 'd' || spec.conversion == 'i' || spec.conversion == 'u';
+    const bool wantsReal = directive.conversion == 'f';
+    const bool wantsInteger =
+        directive.conversion == 'd' || directive.conversion == 'i' || directive.conversion == 'u';
     std::string body;
     bool numeric = false;
     switch (argument.kind()) {
@@ -189,35 +190,36 @@ std::string render(const Spec& spec, const FormatArgument& argument) {
         break;
     case Kind::signedInteger:
         body = wantsReal ? realText(static_cast<double>(argument.signedInteger()),
-                                    spec.precision < 0 ? 6 : spec.precision)
+                                    directive.precision < 0 ? 6 : directive.precision)
                          : integerText(argument.signedInteger());
         numeric = true;
         break;
     case Kind::unsignedInteger:
         body = wantsReal ? realText(static_cast<double>(argument.unsignedInteger()),
-                                    spec.precision < 0 ? 6 : spec.precision)
+                                    directive.precision < 0 ? 6 : directive.precision)
                          : integerText(argument.unsignedInteger());
         numeric = true;
         break;
     case Kind::real:
         // An integer specifier does not truncate a real: the value is written in full.
-        body = realText(argument.real(), wantsReal ? (spec.precision < 0 ? 6 : spec.precision) : -1);
+        body =
+            realText(argument.real(), wantsReal ? (directive.precision < 0 ? 6 : directive.precision) : -1);
         numeric = true;
         break;
     }
-    if (numeric && spec.plusSign && (wantsInteger || wantsReal) && !body.empty() && body[0] != '-')
+    if (numeric && directive.plusSign && (wantsInteger || wantsReal) && !body.empty() && body[0] != '-')
         body.insert(body.begin(), '+');
 
     // Width counts characters, not UTF-8 bytes.
     int length = 0;
     for (unsigned char c : body)
         length += (c & 0xC0) != 0x80;
-    if (length >= spec.width)
+    if (length >= directive.width)
         return body;
-    const size_t fill = static_cast<size_t>(spec.width - length);
-    if (spec.leftAlign)
+    const size_t fill = static_cast<size_t>(directive.width - length);
+    if (directive.leftAlign)
         return body + std::string(fill, ' ');
-    if (spec.zeroPad && numeric && (wantsInteger || wantsReal)) {
+    if (directive.zeroPad && numeric && (wantsInteger || wantsReal)) {
         const size_t signLength = !body.empty() && (body[0] == '-' || body[0] == '+') ? 1 : 0;
         return body.insert(signLength, fill, '0');
     }
@@ -245,29 +247,29 @@ std::string formatArguments(std::string_view format, std::span<const FormatArgum
             continue;
         }
 
-        Spec spec;
+        Directive directive;
         // "%2$@": digits followed by '$' name the argument; otherwise they are a width.
         if (size_t k = j; k < format.size() && isDigit(format[k]) && format[k] != '0') {
             const int number = readNumber(format, k);
             if (k < format.size() && format[k] == '$') {
-                spec.position = number;
+                directive.position = number;
                 j = k + 1;
             }
         }
         for (; j < format.size(); ++j) {
             if (format[j] == '-')
-                spec.leftAlign = true;
+                directive.leftAlign = true;
             else if (format[j] == '0')
-                spec.zeroPad = true;
+                directive.zeroPad = true;
             else if (format[j] == '+')
-                spec.plusSign = true;
+                directive.plusSign = true;
             else if (format[j] != ' ' && format[j] != '#')
                 break;
         }
-        spec.width = readNumber(format, j);
+        directive.width = readNumber(format, j);
         if (j < format.size() && format[j] == '.') {
             ++j;
-            spec.precision = readNumber(format, j);
+            directive.precision = readNumber(format, j);
         }
         while (j < format.size() &&
                (format[j] == 'l' || format[j] == 'h' || format[j] == 'q' || format[j] == 'z' ||
@@ -277,22 +279,24 @@ std::string formatArguments(std::string_view format, std::span<const FormatArgum
             out.append(format.substr(percent));
             break;
         }
-        spec.conversion = format[j];
+        directive.conversion = format[j];
         const std::string_view whole = format.substr(percent, j + 1 - percent);
         i = j + 1;
 
-        const bool known = spec.conversion == '@' || spec.conversion == 's' || spec.conversion == 'd' ||
-                           spec.conversion == 'i' || spec.conversion == 'u' || spec.conversion == 'f';
+        const bool known = directive.conversion == '@' || directive.conversion == 's' ||
+                           directive.conversion == 'd' || directive.conversion == 'i' ||
+                           directive.conversion == 'u' || directive.conversion == 'f';
         if (!known) {
             out.append(whole);
             continue;
         }
-        const size_t index = spec.position > 0 ? static_cast<size_t>(spec.position - 1) : nextSequential++;
+        const size_t index =
+            directive.position > 0 ? static_cast<size_t>(directive.position - 1) : nextSequential++;
         if (index >= arguments.size()) {
             out.append(whole);
             continue;
         }
-        out += render(spec, arguments[index]);
+        out += render(directive, arguments[index]);
     }
     return out;
 }
