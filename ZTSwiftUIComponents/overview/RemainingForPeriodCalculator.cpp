@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zt {
 
@@ -16,68 +17,66 @@ RemainingForPeriodCalculator::RemainingForPeriodCalculator(ReportTransactionList
                                                            const Calendar& calendar)
     : items(std::move(items_)), currentPeriodInterval_(currentPeriodInterval),
       previousPeriodInterval_(previousPeriodInterval) {
-    const auto& all = items();
-    // One pass over the transactions: with tens of thousands of them, touching each record once
-    // is what keeps the screen inside a frame.
-    CategoryGrouping expenseGroups;
-    CategoryGrouping incomeGroups;
-    runningSeries_.reserve(all.size());
-    double currentIncome = 0, currentExpense = 0, previousIncome = 0, previousExpense = 0;
-    double running = 0;
-    for (const auto& t : all) {
-        const double amount = t->amount();
-        const Date date = t->date();
-        const int year = t->year(calendar);
-        if (t->isExpense()) {
-            expensesThisPeriod_.push_back(t);
-            expenseGroups.add(*t);
-            if (year == currentPeriodInterval_)
-                currentExpense += amount;
-            if (year == previousPeriodInterval_)
-                previousExpense += amount;
-            running += amount;
-        } else {
-            incomesThisPeriod_.push_back(t);
-            incomeGroups.add(*t);
-            if (year == currentPeriodInterval_)
-                currentIncome += amount;
-            if (year == previousPeriodInterval_)
-                previousIncome += amount;
-            running -= amount;
-        }
-        runningSeries_.push_back(RunningTotalPoint{date, running});
-    }
-    periodSummary_ = currentIncome - currentExpense;
+    const YearSums sums = scan(items(), &calendar);
+    periodSummary_ = sums.currentIncome - sums.currentExpense;
     // The previous year is measured exactly like the current one: a fixed figure would make the
     // difference meaningless for anyone's real data.
-    previousPeriodSummary_ = previousIncome - previousExpense;
+    previousPeriodSummary_ = sums.previousIncome - sums.previousExpense;
     isDifferencePositive_ = difference() > 0;
     differenceColor_ = isDifferencePositive_ ? positiveAmountColor : negativeAmountColor;
-    expenseCategorySummaries_ = categorySummaries(expenseGroups);
-    incomeCategorySummaries_ = categorySummaries(incomeGroups);
+    itemsSubscription_ = items.observe([this](const ReportTransactionList& list) { scan(list, nullptr); });
 }
 
-void RemainingForPeriodCalculator::rebuildDerived(const ReportTransactionList& newItems) {
-    expenseCategorySummaries_ = categorySummaries(expensesThisPeriod_);
-    incomeCategorySummaries_ = categorySummaries(incomesThisPeriod_);
+RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const ReportTransactionList& list,
+                                                                          const Calendar* calendar) {
+    // One pass that touches each transaction once and copies no handle: with tens of thousands
+    // of transactions, memory traffic is what decides whether the screen fits in a frame.
+    const std::size_t n = list.size();
+    std::vector<std::uint32_t> positions[2]; // [0] incomes, [1] expenses
+    positions[0].reserve(n);
+    positions[1].reserve(n);
+    CategoryGrouping groups[2];
+    double sums[2][3] = {}; // [expense][current, previous, other]
+    std::optional<CalendarYears> years;
+    if (calendar)
+        years.emplace(*calendar);
     runningSeries_.clear();
+    runningSeries_.reserve(n);
     double running = 0;
-    for (const auto& t : newItems) {
-        running += t->isExpense() ? t->amount() : -t->amount();
-        runningSeries_.push_back(RunningTotalPoint{t->date(), running});
+    for (std::size_t i = 0; i < n; ++i) {
+        const ReportTransaction& t = *list[i];
+        const double amount = t.amount();
+        const Date date = t.date();
+        const int expense = t.isExpense() ? 1 : 0;
+        positions[expense].push_back(static_cast<std::uint32_t>(i));
+        groups[expense].add(t, t.categoryName(), amount, date);
+        if (years) {
+            const int year = years->yearOf(date);
+            sums[expense][year == currentPeriodInterval_    ? 0
+                          : year == previousPeriodInterval_ ? 1
+                                                            : 2] += amount;
+        }
+        running += expense ? amount : -amount;
+        runningSeries_.push_back(RunningTotalPoint{date, running});
     }
+    if (currentPeriodInterval_ == previousPeriodInterval_) {
+        sums[0][1] = sums[0][0];
+        sums[1][1] = sums[1][0];
+    }
+    positions[0].shrink_to_fit();
+    positions[1].shrink_to_fit();
+    incomesThisPeriod_ = TransactionSelection(&items(), std::move(positions[0]));
+    expensesThisPeriod_ = TransactionSelection(&items(), std::move(positions[1]));
+    incomeCategorySummaries_ = categorySummaries(groups[0]);
+    expenseCategorySummaries_ = categorySummaries(groups[1]);
+    return YearSums{sums[0][0], sums[1][0], sums[0][1], sums[1][1]};
 }
 
 void RemainingForPeriodCalculator::deleteTransaction(const std::shared_ptr<ReportTransaction>& transaction) {
     // Hold the transaction: the caller's handle may be one of the elements being erased.
     const std::shared_ptr<ReportTransaction> doomed = transaction;
-    const auto same = [&](const std::shared_ptr<ReportTransaction>& t) { return t == doomed; };
-    std::erase_if(expensesThisPeriod_, same);
-    std::erase_if(incomesThisPeriod_, same);
     ReportTransactionList remaining = items();
-    std::erase_if(remaining, same);
-    // Observers of items read the other lists and the series: bring those up to date first.
-    rebuildDerived(remaining);
+    std::erase_if(remaining, [&](const std::shared_ptr<ReportTransaction>& t) { return t == doomed; });
     items.set(std::move(remaining));
 }
 

@@ -177,7 +177,7 @@ ui::View RemainingForPeriodView::transactionRow(const std::shared_ptr<ReportTran
 }
 
 ui::View RemainingForPeriodView::transactionsSection(const std::string& title, const std::string& totalId,
-                                                     const ReportTransactionList& transactions,
+                                                     const TransactionSelection& transactions,
                                                      const std::vector<CategorySummary>& summaries) const {
     double total = 0;
     for (const auto& summary : summaries)

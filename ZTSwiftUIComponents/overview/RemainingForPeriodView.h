@@ -76,7 +76,7 @@ private:
 
     ui::View chartSection() const;
     ui::View transactionsSection(const std::string& title, const std::string& totalId,
-                                 const ReportTransactionList& transactions,
+                                 const TransactionSelection& transactions,
                                  const std::vector<CategorySummary>& summaries) const;
     ui::View transactionRow(const std::shared_ptr<ReportTransaction>& transaction,
                             const DateFormatter& dateFormatter) const;

@@ -6,7 +6,9 @@
 #include "platform/StringTable.h"
 #include "platform/UserDefaults.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace zt {
 
@@ -45,14 +47,34 @@ void SubscriptionInsightsCalculator::update(std::optional<TransactionConformable
     currentYear_ = year != 0 ? std::optional<int>(year) : std::nullopt;
     minDate_.reset();
     maxDate_.reset();
-    if (transactions_) {
-        for (const auto& t : *transactions_) {
-            const Date date = t->date();
-            if (!minDate_ || date < *minDate_)
-                minDate_ = date;
-            if (!maxDate_ || date > *maxDate_)
-                maxDate_ = date;
+    totals_ = Totals{};
+    if (transactions_ && !transactions_->empty()) {
+        // Year bounds are local midnights, found once; then a single pass compares and sums.
+        // The lifetime sum runs in list order, as total() adds.
+        const double never = std::numeric_limits<double>::quiet_NaN();
+        const double lastYearStart =
+            calendar.date(year - 1, 1, 1).value_or(Date{never}).secondsSinceReferenceDate;
+        const double thisYearStart =
+            calendar.date(year, 1, 1).value_or(Date{never}).secondsSinceReferenceDate;
+        const double nextYearStart =
+            calendar.date(year + 1, 1, 1).value_or(Date{never}).secondsSinceReferenceDate;
+        Date earliest = transactions_->front()->date();
+        Date latest = earliest;
+        for (const auto& handle : *transactions_) {
+            const TransactionConformable& t = *handle;
+            const Date date = t.date();
+            const double amount = t.amount();
+            const double at = date.secondsSinceReferenceDate;
+            earliest = std::min(earliest, date);
+            latest = std::max(latest, date);
+            if (at >= thisYearStart && at < nextYearStart)
+                totals_.thisYear += amount;
+            else if (at >= lastYearStart && at < thisYearStart)
+                totals_.lastYear += amount;
+            totals_.lifetime += amount;
         }
+        minDate_ = earliest;
+        maxDate_ = latest;
     }
     minYear_ =
         minDate_ ? std::optional<int>(calendar.component(CalendarComponent::year, *minDate_)) : std::nullopt;
@@ -75,22 +97,6 @@ void SubscriptionInsightsCalculator::rebuildInsights() {
         return;
     }
     const int year = *currentYear_;
-    const Calendar calendar = Environment::current().calendar();
-    // Year boundaries are local midnights, found once; each transaction is then only compared.
-    const auto lastYearStart = calendar.date(year - 1, 1, 1);
-    const auto thisYearStart = calendar.date(year, 1, 1);
-    const auto nextYearStart = calendar.date(year + 1, 1, 1);
-    double thisYear = 0, lastYear = 0;
-    if (lastYearStart && thisYearStart && nextYearStart) {
-        for (const auto& t : *transactions_) {
-            const Date date = t->date();
-            if (date >= *thisYearStart && date < *nextYearStart)
-                thisYear += t->amount();
-            else if (date >= *lastYearStart && date < *thisYearStart)
-                lastYear += t->amount();
-        }
-    }
-    const double lifetime = total(*transactions_);
     const std::string range =
         minYear_ && maxYear_ ? std::to_string(*minYear_) + " - " + std::to_string(*maxYear_) : std::string();
 
@@ -99,12 +105,12 @@ void SubscriptionInsightsCalculator::rebuildInsights() {
     items.reserve(4);
     items.push_back(
         {LocaleNames::capitalized(L("Total this year", "Subscription insight: spent this calendar year")),
-         std::to_string(year), amountText(thisYear), TitleColor::label, "calendar"});
+         std::to_string(year), amountText(totals_.thisYear), TitleColor::label, "calendar"});
     items.push_back({L("Total last year", "Subscription insight: spent last calendar year"),
-                     std::to_string(year - 1), amountText(lastYear), TitleColor::systemOrange,
+                     std::to_string(year - 1), amountText(totals_.lastYear), TitleColor::systemOrange,
                      "calendar.badge.clock"});
     items.push_back({L("Total lifetime", "Subscription insight: spent since the first payment"), range,
-                     amountText(lifetime), TitleColor::systemRed, "calendar.badge.exclamationmark"});
+                     amountText(totals_.lifetime), TitleColor::systemRed, "calendar.badge.exclamationmark"});
     items.push_back({L("Transactions Count", "Subscription insight: how many times it was paid"), range,
                      std::to_string(transactions_->size()), TitleColor::tint, "number.square.fill"});
     insights.set(std::move(items));

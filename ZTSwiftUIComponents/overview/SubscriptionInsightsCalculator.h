@@ -63,6 +63,9 @@ private:
     std::optional<Date> minDate_, maxDate_;
     std::optional<int> minYear_, maxYear_;
     std::optional<std::string> mainTransactionIdentifier_;
+    struct Totals {
+        double thisYear = 0, lastYear = 0, lifetime = 0;
+    } totals_;
     Subscription emojiMemory_;
 };
 

@@ -98,22 +98,25 @@ YearlyProjectionsCalculator::YearlyProjectionsCalculator(TransactionConformableL
     CategoryGrouping expenseGroups, incomeGroups;
     YearTotals expenseYears, incomeYears;
     double allIncome = 0, allExpense = 0, yearIncome = 0, yearExpense = 0;
-    for (const auto& t : transactions()) {
-        const double amount = t->amount();
-        const int y = t->year(calendar);
-        if (t->isExpense()) {
+    CalendarYears years(calendar);
+    for (const auto& handle : transactions()) {
+        const TransactionConformable& t = *handle;
+        const double amount = t.amount();
+        const Date date = t.date();
+        const int y = years.yearOf(date);
+        if (t.isExpense()) {
             allExpense += amount;
             expenseYears.add(y, amount);
             if (y == year_) {
                 yearExpense += amount;
-                expenseGroups.add(*t);
+                expenseGroups.add(t, t.categoryName(), amount, date);
             }
         } else {
             allIncome += amount;
             incomeYears.add(y, amount);
             if (y == year_) {
                 yearIncome += amount;
-                incomeGroups.add(*t);
+                incomeGroups.add(t, t.categoryName(), amount, date);
             }
         }
     }

@@ -35,9 +35,10 @@ TEST_F(RemainingForPeriodCalculatorTest, SplitsByExpenseFlagAndMeasuresBothYears
     const auto old = tx("old", 500, true, at(2024, 5, 1));
     const auto oldIncome = tx("oldIncome", 800, false, at(2024, 5, 2));
     const auto transfer = tx("move", 50, false, at(2023, 1, 1), "Transfer", true);
-    RemainingForPeriodCalculator c({salary, rent, old, oldIncome, transfer}, 2025, 2024);
-    EXPECT_THAT(c.expensesThisPeriod(), ElementsAre(rent, old));
-    EXPECT_THAT(c.incomesThisPeriod(), ElementsAre(salary, oldIncome, transfer));
+    // Years interleaved, as an unsorted list gives them.
+    RemainingForPeriodCalculator c({salary, old, rent, transfer, oldIncome}, 2025, 2024);
+    EXPECT_THAT(c.expensesThisPeriod(), ElementsAre(old, rent));
+    EXPECT_THAT(c.incomesThisPeriod(), ElementsAre(salary, transfer, oldIncome));
     EXPECT_DOUBLE_EQ(c.periodSummary(), 2000);
     EXPECT_DOUBLE_EQ(c.previousPeriodSummary(), 300); // computed, not a constant
     EXPECT_DOUBLE_EQ(c.difference(), 1700);
@@ -112,6 +113,15 @@ TEST_F(RemainingForPeriodCalculatorTest, CategorySummaries) {
     EXPECT_THAT(zero, ElementsAre(Field(&CategorySummary::percentage, 0.0),
                                   Field(&CategorySummary::percentage, 0.0)));
     EXPECT_EQ(zero[0].title, "A"); // equal magnitudes keep their order
+
+    // Long names that share length, first and last eight bytes are still told apart.
+    const auto similar = categorySummaries(std::vector{
+        tx("a", 1, true, at(2025, 1, 1), "Category_A_12345678"),
+        tx("b", 2, true, at(2025, 1, 1), "Category_B_12345678"),
+        tx("c", 4, true, at(2025, 1, 1), "Category_A_12345678"), tx("d", 8, true, at(2025, 1, 1), "Category"),
+        tx("e", 16, true, at(2025, 1, 1), "Categor")});
+    EXPECT_THAT(similar, ElementsAre(Field(&CategorySummary::total, 16), Field(&CategorySummary::total, 8),
+                                     Field(&CategorySummary::total, 5), Field(&CategorySummary::total, 2)));
 }
 
 TEST_F(RemainingForPeriodCalculatorTest, RunningSeriesAddsExpensesAndSubtractsTheRest) {
@@ -139,6 +149,10 @@ TEST_F(RemainingForPeriodCalculatorTest, DeleteRemovesTheSameObjectOnlyAndKeepsF
     EXPECT_THAT(seenByObserver, ElementsAre(2u, 1u, 2u));
     EXPECT_DOUBLE_EQ(c.periodSummary(), 91); // as computed at creation
     EXPECT_DOUBLE_EQ(c.expenseCategorySummaries().at(0).total, 3);
+
+    c.items.set({pay}); // whoever replaces the items, the lists follow
+    EXPECT_TRUE(c.expensesThisPeriod().empty());
+    EXPECT_THAT(c.incomesThisPeriod(), ElementsAre(pay));
 }
 
 TEST_F(RemainingForPeriodCalculatorTest, DemoIsTheWalletsYearSoFar) {
