@@ -57,7 +57,7 @@ public:
     static constexpr int firstYear = 1900;
     static constexpr int lastYear = 2100;
 
-    /// Builds the table (about a millisecond); forTimeZone() builds it once per zone.
+    /// Builds the table (about 0.2 ms); forTimeZone() builds it once per zone.
     explicit MonthIndex(const std::string& timeZoneIdentifier);
 
     /// The shared index of a zone, built on first use.
