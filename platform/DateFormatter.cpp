@@ -58,7 +58,7 @@ struct DateFormatter::Impl {
     struct Built {
         std::string locale;
         std::string timeZone;
-        bool empty = false;                            // no style, no pattern
+        bool empty; // no style, no pattern; emplace() value-initialises it to false
         std::unique_ptr<icu::SimpleDateFormat> format; // null: cannot format
     };
     mutable std::optional<Built> built;

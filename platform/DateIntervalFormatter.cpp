@@ -20,7 +20,7 @@ struct DateIntervalFormatter::Impl {
     struct Built {
         std::string locale;
         std::string timeZone;
-        bool empty = false;
+        bool empty; // emplace() value-initialises it to false
         std::unique_ptr<icu::DateIntervalFormat> format; // null: cannot format
     };
     mutable std::optional<Built> built;
