@@ -147,7 +147,8 @@ DateInterval CreditCardJSONReader::dateInterval(std::string_view key) const {
         fail(CreditCardDecodingError::Kind::dataCorrupted, interval.pathOf("duration"),
              "a date interval cannot have a negative duration");
     const Date end = start + duration;
-    if (!std::isfinite(end.secondsSinceReferenceDate))
+    // The end must also give a finite duration back when the interval is encoded again.
+    if (!std::isfinite(end.secondsSinceReferenceDate) || !std::isfinite(end - start))
         fail(CreditCardDecodingError::Kind::dataCorrupted, interval.pathOf("duration"),
              "the date interval ends beyond every date");
     return DateInterval{start, end};

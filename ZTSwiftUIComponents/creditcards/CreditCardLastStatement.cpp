@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -43,6 +44,25 @@ std::optional<Date> anchoredClosing(Date opening, int startDay, const Calendar& 
     return endOfDay(*dayBefore, calendar);
 }
 
+/// Whole calendar days from from's day to to's day, from the two dates' fields: the same count
+/// as the calendar's day difference between the two day starts, at a fraction of its cost.
+std::optional<int> daysBetween(Date from, Date to, const Calendar& calendar) {
+    const auto dayNumber = [&](Date date) -> std::optional<std::chrono::sys_days> {
+        const DateComponents c = calendar.components(date);
+        if (!c.era || !c.year || !c.month || !c.day)
+            return std::nullopt;
+        const int year = *c.era == 0 ? 1 - *c.year : *c.year; // era 0 counts years before 1 AD
+        return std::chrono::sys_days{std::chrono::year{year} /
+                                     std::chrono::month(static_cast<unsigned>(*c.month)) /
+                                     std::chrono::day(static_cast<unsigned>(*c.day))};
+    };
+    const auto a = dayNumber(from);
+    const auto b = dayNumber(to);
+    if (!a || !b)
+        return std::nullopt;
+    return static_cast<int>((*b - *a).count());
+}
+
 } // namespace
 
 CreditCardLastStatement::CreditCardLastStatement(Date openingDate, Date closingDate,
@@ -63,11 +83,9 @@ CreditCardLastStatement::CreditCardLastStatement(Date openingDate, Date closingD
     if (paymentDueDate) {
         // A day count, not the due date's day of the month: setOpeningDate() adds it to the new
         // closing date, where a day-of-month would misplace every later due date. Counted
-        // between day starts so the closing day's 23:59:59 does not lose a day.
-        billingGracePeriod_ = calendar_
-                                  ->difference(CalendarComponent::day, calendar_->startOfDay(closingDate),
-                                               calendar_->startOfDay(*paymentDueDate))
-                                  .value_or(defaultBillingGracePeriod);
+        // between the days, so the closing day's 23:59:59 does not lose one.
+        billingGracePeriod_ =
+            daysBetween(closingDate, *paymentDueDate, *calendar_).value_or(defaultBillingGracePeriod);
     } else {
         this->paymentDueDate.set(
             calendar_->adding(CalendarComponent::day, defaultBillingGracePeriod, closingDate)
@@ -145,24 +163,30 @@ CreditCardLastStatement::generateBillingCycles(const DateInterval& from, Date cu
         return history;
 
     const auto covers = [&](const CreditCardLastStatement& statement) {
-        return statement.billingCycle().contains(including) ||
-               cal.isDate(including, statement.openingDate()) ||
-               cal.isDate(including, statement.closingDate());
+        const DateInterval cycle = statement.billingCycle();
+        if (cycle.contains(including))
+            return true;
+        // The calendar is asked only near the cycle: no day is anywhere near three days long.
+        constexpr double nearby = 3 * 86400.0;
+        if (including < cycle.start - nearby || including > cycle.end + nearby)
+            return false;
+        return cal.isDate(including, cycle.start) || cal.isDate(including, cycle.end);
     };
-    // Each statement is derived from the first, never from the one before, so clamping to a
-    // short month does not accumulate. Only the newest statement can newly cover `including`.
+    // Each opening and due date is derived from the first statement's, never from the one
+    // before, so clamping to a short month does not accumulate. A statement's anchored closing is
+    // the last second before the next newer opening, which is already known. Only the newest
+    // statement can newly cover `including`.
+    Date newerOpening = opening0;
     for (int k = 1;
          !covers(*history.back()) && history.size() < static_cast<std::size_t>(maximumHistoryLength); ++k) {
         const auto monthsBack = cal.adding(CalendarComponent::month, -k, opening0);
         const auto openingDay = monthsBack ? dayInMonthOf(*monthsBack, startDay, cal) : std::nullopt;
-        if (!openingDay)
+        const auto due = cal.adding(CalendarComponent::month, -k, currentPaymentDueDate);
+        if (!openingDay || !due)
             break;
         const Date opening = cal.startOfDay(*openingDay);
-        const auto closing = anchoredClosing(opening, startDay, cal);
-        const auto due = cal.adding(CalendarComponent::month, -k, currentPaymentDueDate);
-        if (!closing || !due)
-            break;
-        append(opening, *closing, *due);
+        append(opening, newerOpening - 1, *due);
+        newerOpening = opening;
     }
     return history;
 }

@@ -1,0 +1,266 @@
+#include "platform/AtomicFile.h"
+#include "platform/FileKeyValueStore.h"
+#include "platform/InMemoryKeyValueStore.h"
+#include "platform/Logger.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <stdlib.h>
+
+using namespace zt;
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using Data = KeyValueStore::Data;
+using Array = KeyValueStore::Array;
+using Value = KeyValueStore::Value;
+
+namespace {
+
+Array cards(std::initializer_list<std::string> bytes) {
+    std::vector<std::string> list(bytes.begin(), bytes.end());
+    return KeyValueStore::arrayOfData(std::move(list));
+}
+
+class FileKeyValueStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zt-kvs-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
+        file = directory / "store.cbor";
+    }
+    void TearDown() override {
+        AtomicFile::setBeforeReplaceHookForTesting({});
+        fs::remove_all(directory);
+    }
+
+    void write(const fs::path& path, const std::string& content) const {
+        std::ofstream(path, std::ios::binary) << content;
+    }
+    std::string read(const fs::path& path) const {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(directory))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static std::string cbor(const nlohmann::json& value) {
+        std::string out;
+        nlohmann::json::to_cbor(value, out);
+        return out;
+    }
+
+    fs::path directory;
+    fs::path file;
+};
+
+} // namespace
+
+TEST(KeyValueStore, ArraysAndByteStrings) {
+    InMemoryKeyValueStore store;
+    EXPECT_EQ(store.array("creditCards"), std::nullopt); // absent
+    store.set("creditCards", Value{cards({"{}", std::string("\x00\xff", 2)})});
+    const auto stored = store.array("creditCards");
+    ASSERT_TRUE(stored);
+    EXPECT_THAT(*KeyValueStore::dataElements(*stored), ElementsAre("{}", std::string("\x00\xff", 2)));
+
+    // Text is not bytes: one text element makes the array "not entirely byte strings".
+    store.set("mixed", Value{Array{Data{"a"}, std::string("b")}});
+    EXPECT_EQ(KeyValueStore::dataElements(*store.array("mixed")), std::nullopt);
+    EXPECT_THAT(*KeyValueStore::dataElements(Array{}), IsEmpty());
+
+    store.set("single", Value{Data{"x"}});
+    EXPECT_EQ(store.array("single"), std::nullopt); // a value, but no array
+    EXPECT_EQ(store.object("single"), Value{Data{"x"}});
+
+    store.removeObject("creditCards");
+    EXPECT_FALSE(store.object("creditCards"));
+    EXPECT_TRUE(store.synchronize());
+}
+
+TEST_F(FileKeyValueStoreTest, EveryKindOfValueSurvivesANewInstance) {
+    const Array mixed{Data{std::string("\x00\x01\xfe", 3)}, std::string("text"), std::int64_t{-7}, 2.5, true};
+    {
+        FileKeyValueStore store(file);
+        store.set("creditCards", Value{cards({"{\"a\":1}", ""})});
+        store.set("mixed", Value{mixed});
+        store.set("empty", Value{Array{}});
+        store.set("bytes", Value{Data{"\xc3\x28"}});
+        store.set("text", Value{std::string("ü")});
+        store.set("max", Value{std::numeric_limits<std::int64_t>::max()});
+        store.set("nan", Value{std::nan("")});
+        store.set("flag", Value{false});
+        store.set("gone", Value{std::int64_t{1}});
+        store.removeObject("gone");
+    }
+    FileKeyValueStore reread(file);
+    EXPECT_EQ(reread.array("creditCards"), cards({"{\"a\":1}", ""}));
+    EXPECT_EQ(reread.array("mixed"), mixed);
+    EXPECT_EQ(reread.array("empty"), Array{});
+    EXPECT_EQ(reread.object("bytes"), Value{Data{"\xc3\x28"}});
+    EXPECT_EQ(reread.object("text"), Value{std::string("ü")});
+    EXPECT_EQ(reread.object("max"), Value{std::numeric_limits<std::int64_t>::max()});
+    EXPECT_TRUE(std::isnan(std::get<double>(*reread.object("nan"))));
+    EXPECT_EQ(reread.object("flag"), Value{false});
+    EXPECT_FALSE(reread.object("gone"));
+    EXPECT_THAT(entries(), ElementsAre("store.cbor")); // no temporary file left behind
+}
+
+TEST_F(FileKeyValueStoreTest, InstancesOnOneFileKeepEachOthersKeysAndSynchronizeTakesThemIn) {
+    FileKeyValueStore first(file);
+    FileKeyValueStore second(file);
+    first.set("a", Value{cards({"1"})});
+    second.set("b", Value{cards({"2"})});
+    EXPECT_EQ(second.array("a"), cards({"1"})); // a writer takes in what is on file
+    EXPECT_FALSE(first.object("b"));
+    EXPECT_TRUE(first.synchronize());
+    EXPECT_EQ(first.array("b"), cards({"2"}));
+
+    fs::remove(file); // the store behind it is gone: nothing stored any more
+    EXPECT_TRUE(first.synchronize());
+    EXPECT_FALSE(first.object("a"));
+}
+
+TEST_F(FileKeyValueStoreTest, DecodingKeepsWhatPrecedesDamageAndSkipsForeignKinds) {
+    using Json = nlohmann::json;
+    EXPECT_THAT(FileKeyValueStore::decode(""), IsEmpty());
+    EXPECT_THAT(FileKeyValueStore::decode("not CBOR at all"), IsEmpty());
+    EXPECT_THAT(FileKeyValueStore::decode(cbor(Json::array({1, 2}))), IsEmpty()); // not a map
+
+    const Json stored = {
+        {"a", Json::array({Json::binary({1, 2}), Json::binary({})})},
+        {"b", nullptr},                                   // no value of ours
+        {"c", {{"nested", 1}}},                           // maps are not held
+        {"d", Json::array({Json::array({1})})},           // nor arrays in arrays
+        {"e", Json::array({Json::binary({3}), nullptr})}, // an array with one foreign element
+        {"f", 18446744073709551615u},                     // beyond 64-bit signed
+        {"g", "kept"},
+    };
+    const auto values = FileKeyValueStore::decode(cbor(stored));
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_EQ(values.at("a"), Value{(Array{Data{"\x01\x02"}, Data{""}})});
+    EXPECT_EQ(values.at("g"), Value{std::string("kept")});
+
+    // A file cut short keeps the entries before the cut and drops the one it cuts.
+    const std::string whole = cbor({{"a", "first"}, {"b", Json::array({Json::binary({1, 2, 3})})}, {"c", 3}});
+    const auto cut = FileKeyValueStore::decode(whole.substr(0, whole.size() - 4));
+    EXPECT_EQ(cut.size(), 1u);
+    EXPECT_TRUE(cut.contains("a"));
+}
+
+TEST_F(FileKeyValueStoreTest, DeepNestingIsRefusedWithoutExhaustingTheStack) {
+    // A map holding one key whose value is a million nested arrays (0x81: an array of one).
+    std::string hostile = "\xa1\x61"
+                          "a";
+    hostile += std::string(1'000'000, '\x81');
+    hostile += '\x01';
+    EXPECT_THAT(FileKeyValueStore::decode(hostile), IsEmpty());
+
+    write(file, cbor({{"ok", 1}}) + hostile); // bytes after the map count as damage
+    FileKeyValueStore store(file);
+    EXPECT_EQ(store.object("ok"), Value{std::int64_t{1}});
+    EXPECT_FALSE(store.object("a"));
+}
+
+TEST_F(FileKeyValueStoreTest, AFailedWriteIsLoggedKeptInMemoryAndRetriedBySynchronize) {
+    const auto blocked = directory / "sub";
+    write(blocked, "a file where the store's directory should be");
+    LogCapture capture;
+    FileKeyValueStore store(blocked / "store.cbor");
+    store.set("creditCards", Value{cards({"x"})});
+    EXPECT_EQ(store.array("creditCards"), cards({"x"}));
+    ASSERT_FALSE(capture.entries().empty());
+    EXPECT_EQ(capture.entries().front().category, "FileKeyValueStore");
+    EXPECT_EQ(capture.entries().front().level, LogLevel::error);
+    EXPECT_FALSE(store.synchronize());
+    EXPECT_EQ(store.array("creditCards"), cards({"x"})); // still there after a failed exchange
+
+    fs::remove(blocked);
+    EXPECT_TRUE(store.synchronize());
+    EXPECT_EQ(FileKeyValueStore(blocked / "store.cbor").array("creditCards"), cards({"x"}));
+}
+
+TEST_F(FileKeyValueStoreTest, AnUnreadableFileIsNeverOverwritten) {
+    fs::create_directory(file); // exists, but cannot be read as a file
+    LogCapture capture;
+    FileKeyValueStore store(file);
+    store.set("a", Value{std::int64_t{1}});
+    EXPECT_TRUE(fs::is_directory(file));
+    EXPECT_FALSE(store.synchronize());
+    EXPECT_EQ(store.object("a"), Value{std::int64_t{1}});
+}
+
+// A writer that dies after writing its temporary file but before renaming it: the file keeps the
+// old array, and the next writer removes the leftover.
+TEST_F(FileKeyValueStoreTest, ACrashBeforeTheRenameLeavesTheOldArray) {
+    FileKeyValueStore(file).set("creditCards", Value{cards({"old A", "old B"})});
+    const std::string before = read(file);
+
+    EXPECT_EXIT(
+        {
+            AtomicFile::setBeforeReplaceHookForTesting([](const fs::path&) { std::_Exit(3); });
+            FileKeyValueStore(file).set("creditCards", Value{cards({"new A", "new B", "new C"})});
+        },
+        ::testing::ExitedWithCode(3), "");
+
+    EXPECT_EQ(read(file), before);
+    const auto names = entries();
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_TRUE(names[0].starts_with(".store.cbor.tmp-")); // the dead writer's complete new file
+    EXPECT_EQ(FileKeyValueStore::decode(read(directory / names[0])).at("creditCards"),
+              Value{cards({"new A", "new B", "new C"})});
+
+    FileKeyValueStore after(file);
+    EXPECT_EQ(after.array("creditCards"), cards({"old A", "old B"}));
+    after.set("other", Value{true});
+    EXPECT_THAT(entries(), ElementsAre("store.cbor"));
+    EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), cards({"old A", "old B"}));
+}
+
+// A writer that dies halfway through its temporary file: only the torn temporary file shows it.
+TEST_F(FileKeyValueStoreTest, ACrashWhileWritingTheTemporaryFileLeavesTheOldArray) {
+    FileKeyValueStore(file).set("creditCards", Value{cards({"old"})});
+
+    EXPECT_EXIT(
+        {
+            AtomicFile::setBeforeReplaceHookForTesting([](const fs::path& temporary) {
+                fs::resize_file(temporary, fs::file_size(temporary) / 2);
+                std::_Exit(4);
+            });
+            FileKeyValueStore(file).set("creditCards", Value{cards({"new one", "new two"})});
+        },
+        ::testing::ExitedWithCode(4), "");
+
+    EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), cards({"old"}));
+    EXPECT_EQ(entries().size(), 2u);
+}
+
+// Whatever moment a writer dies at, a reader sees the whole old array or the whole new one.
+TEST_F(FileKeyValueStoreTest, AReaderNeverSeesATornArray) {
+    const Array before = cards({"a", "b"});
+    const Array after = cards({"c", "d", "e"});
+    FileKeyValueStore(file).set("creditCards", Value{before});
+    std::vector<fs::path> seenTemporaries;
+    AtomicFile::setBeforeReplaceHookForTesting([&](const fs::path& temporary) {
+        // The moment between the complete temporary file and the rename.
+        seenTemporaries.push_back(temporary);
+        EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), before);
+    });
+    FileKeyValueStore(file).set("creditCards", Value{after});
+    EXPECT_EQ(seenTemporaries.size(), 1u);
+    EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), after);
+}
