@@ -184,8 +184,8 @@ std::map<std::string, UserDefaults::Value> FileUserDefaults::decode(std::string_
 
 std::string FileUserDefaults::encode(const std::map<std::string, Value>& values) {
     Json object = Json::object();
-    for (const auto& [key, value] : values)
-        std::visit([&](const auto& v) { object[key] = v; }, value);
+    for (const auto& entry : values)
+        std::visit([&](const auto& v) { object[entry.first] = v; }, entry.second);
     // Invalid UTF-8 is replaced rather than thrown about: a setting is not worth a crash.
     return object.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
