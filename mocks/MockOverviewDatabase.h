@@ -7,7 +7,7 @@ namespace zt {
 /// The demo overview database of the previews and the demo mode: the host's demo records, four
 /// fixed top categories and five summary cards. Results arrive on the main queue. The two card
 /// counts live in the environment's user defaults. It never calls its change callbacks.
-class MockOverviewDatabase final : public OverviewDatabase {
+class MockOverviewDatabase : public OverviewDatabase {
 public:
     static constexpr const char* visibleAccountsKey = "visibleAccountsInAccountCard";
     static constexpr const char* visibleShortcutsKey = "visibleShortcutsInShortcutCard";

@@ -26,7 +26,8 @@ public:
     using DateProvider = std::function<Date()>;
 
     /// items are today's transactions of the overview accounts; incomes and incoming transfers
-    /// are dropped. A custom limit is applied only when type is custom.
+    /// are dropped. A custom limit is applied only when type is custom. calculator and storage
+    /// must be given; an empty dateProvider means the environment's now.
     DailyLimitViewModel(const ReportTransactionList& items, std::string localeIdentifier,
                         std::optional<double> customDailyLimit, DailyLimitCalculationType type,
                         std::shared_ptr<DailyLimitCalculating> calculator,
