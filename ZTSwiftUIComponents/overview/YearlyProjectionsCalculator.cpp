@@ -1,6 +1,7 @@
 #include "YearlyProjectionsCalculator.h"
 
 #include "platform/Console.h"
+#include "platform/Environment.h"
 #include "platform/StringTable.h"
 
 #include <algorithm>

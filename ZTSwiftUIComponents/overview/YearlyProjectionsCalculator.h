@@ -5,7 +5,6 @@
 #include "ZTSwiftUIComponents/overview/CategorySummary.h"
 #include "platform/Calendar.h"
 #include "platform/DateFormatter.h"
-#include "platform/Environment.h"
 #include "platform/Published.h"
 
 #include <memory>
