@@ -132,7 +132,8 @@ void checkClosingAndDueDates(const char* zone) {
     for (auto day = chr::sys_days(chr::year(1900) / 1 / 1); day <= chr::sys_days(chr::year(2100) / 12 / 31);
          day += chr::days(1), dueDay = dueDay % 31 + 1) {
         const chr::year_month_day ymd(day);
-        const Date closing = closingDate(noonOf(ymd, calendar));
+        const Date noon = noonOf(ymd, calendar);
+        const Date closing = closingDate(noon);
         const chr::year_month next = chr::year_month(ymd.year(), ymd.month()) + chr::months(1);
         const chr::year_month_day c(chr::sys_days(next / std::min(ymd.day(), (next / chr::last).day())) -
                                     chr::days(1));
@@ -143,8 +144,7 @@ void checkClosingAndDueDates(const char* zone) {
             ASSERT_EQ(closing, lastSecond + 1) << zone << wall(closing, calendar);
         }
 
-        const auto due =
-            paymentDueDate(DateInterval{calendar.startOfDay(noonOf(ymd, calendar)), closing}, dueDay);
+        const auto due = paymentDueDate(DateInterval{noon, closing}, dueDay);
         const chr::year_month_day closed = civil(closing, calendar);
         chr::year_month month(closed.year(), closed.month());
         if (unsigned(closed.day()) >= unsigned(dueDay))
