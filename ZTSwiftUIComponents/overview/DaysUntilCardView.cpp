@@ -68,7 +68,9 @@ std::string DaysUntilCardView::message(int days) {
 }
 
 ui::View DaysUntilCardView::body() const {
-    const auto formattedDate = DateFormatter::withFormat("dd MMMM").string(payDate_).value_or("--");
+    // The formatter follows the environment's locale and zone at each call and keeps what it built.
+    static const DateFormatter payDateFormatter = DateFormatter::withFormat("dd MMMM");
+    const auto formattedDate = payDateFormatter.string(payDate_).value_or("--");
     const Color blue = Theme::shared().accentColor;
     return ui::vstack({
         ui::hstack({

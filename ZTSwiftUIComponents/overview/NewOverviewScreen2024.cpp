@@ -341,29 +341,26 @@ ui::View NewOverviewScreen2024::body() const {
                          .secondary()
                          .id("accountCount"));
 
-    const bool incognito = isIncognito;
-    return ui::navigationTitle(
-        L("Overview"),
-        {
-            ui::list(std::move(column)).id("overviewList"),
-            ui::toolbarItem("feedback",
-                            ui::button(L("Feedback"), "envelope",
-                                       [router] { router->present(ModalDestination::feedback); })),
-            ui::toolbarItem("settings",
-                            ui::button(L("Settings"), "gearshape",
-                                       [router] { router->present(ModalDestination::settings); })),
-            ui::toolbarItem(
-                "edit", ui::button(L("Edit"), [router] { router->perform(OverviewModalAction::editCards); })),
-            ui::toolbarItem("incognito", ui::hstack({ui::image(incognito ? "eyeglasses.slash" : "eyeglasses"),
-                                                     ui::toggle(L("Incognito Mode"), incognito,
-                                                                [router](bool on) {
-                                                                    router->incognitomodeActive.set(on);
-                                                                })})),
-            ui::button(L("New Transaction"), "plus",
-                       [router] { router->present(ModalDestination::newTransaction); })
-                .id("floatingActionButton"),
-            sheets(isIncognito),
-        });
+    // Built by moving: an initialiser list would copy the whole column.
+    std::vector<ui::View> screen;
+    screen.push_back(ui::list(std::move(column)).id("overviewList"));
+    screen.push_back(ui::toolbarItem("feedback", ui::button(L("Feedback"), "envelope", [router] {
+                                         router->present(ModalDestination::feedback);
+                                     })));
+    screen.push_back(ui::toolbarItem("settings", ui::button(L("Settings"), "gearshape", [router] {
+                                         router->present(ModalDestination::settings);
+                                     })));
+    screen.push_back(ui::toolbarItem(
+        "edit", ui::button(L("Edit"), [router] { router->perform(OverviewModalAction::editCards); })));
+    screen.push_back(ui::toolbarItem(
+        "incognito", ui::hstack({ui::image(isIncognito ? "eyeglasses.slash" : "eyeglasses"),
+                                 ui::toggle(L("Incognito Mode"), isIncognito,
+                                            [router](bool on) { router->incognitomodeActive.set(on); })})));
+    screen.push_back(ui::button(L("New Transaction"), "plus", [router] {
+                         router->present(ModalDestination::newTransaction);
+                     }).id("floatingActionButton"));
+    screen.push_back(sheets(isIncognito));
+    return ui::navigationTitle(L("Overview"), std::move(screen));
 }
 
 NewOverviewScreen2024 makeLoadedOverviewScreen(std::shared_ptr<OverviewDatabase> database,

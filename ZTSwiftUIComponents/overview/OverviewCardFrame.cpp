@@ -3,6 +3,8 @@
 #include "platform/Environment.h"
 #include "platform/LocaleNames.h"
 
+#include <map>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -21,8 +23,10 @@ ui::View overviewCardFrame(OverviewItemType kind, std::optional<ui::View> conten
     const std::string id(rawValue(kind));
     if (!content)
         return ui::group().id(id);
+    std::vector<ui::View> framed;
+    framed.push_back(std::move(*content));
     std::vector<ui::View> inside;
-    inside.push_back(ui::card({std::move(*content)}, highlighted));
+    inside.push_back(ui::card(std::move(framed), highlighted));
     return ui::button(std::move(onTap), std::move(inside)).id(id);
 }
 
@@ -32,6 +36,18 @@ ui::View cardHeader(std::string title, std::string caption) {
     if (!caption.empty())
         lines.push_back(ui::text(std::move(caption)).font(ui::Font::caption).secondary());
     return ui::vstack(std::move(lines));
+}
+
+const NumberFormatter& environmentFormatter(NumberFormatter::Style style) {
+    static std::mutex mutex;
+    static std::map<std::pair<NumberFormatter::Style, std::string>, NumberFormatter> cache;
+    const std::lock_guard lock(mutex);
+    auto key = std::make_pair(style, Environment::current().localeIdentifier());
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, NumberFormatter(style, key.second)).first;
+    // Map nodes never move, so the reference stays valid after the lock is released.
+    return it->second;
 }
 
 std::string uppercased(std::string_view text) {

@@ -28,6 +28,10 @@ ui::View overviewCardFrame(OverviewItemType kind, std::optional<ui::View> conten
 /// A card's heading: the title in bold, optionally followed by a caption (a period, "All time").
 ui::View cardHeader(std::string title, std::string caption = {});
 
+/// A formatter of the given style for the environment's locale, made once per style and locale:
+/// making an ICU formatter costs far more than formatting with it.
+const NumberFormatter& environmentFormatter(NumberFormatter::Style style);
+
 /// text in upper case by the rules of the environment's language.
 std::string uppercased(std::string_view text);
 

@@ -41,7 +41,7 @@ ui::View TopCategoriesCardView::body() const {
     if (rows_.empty())
         return ui::vstack({header, ui::emptyState(L("Not enough transactions yet."),
                                                   L("Why don't you add some?"), "custom.chart.pie.slash")});
-    const auto percent = NumberFormatter::percent(Environment::current().localeIdentifier());
+    const auto& percent = environmentFormatter(NumberFormatter::Style::percent);
     std::vector<ui::ChartMark> marks;
     std::vector<ui::View> lines;
     for (const auto& r : rows_) {

@@ -18,7 +18,7 @@ UpcomingBillsCardView::UpcomingBillsCardView(const std::vector<UpcomingBill>& bi
     const auto shown = std::min(bills_.size(), maxNumberOfBillsToShow);
     visibleBills_.assign(bills_.begin(), bills_.begin() + static_cast<std::ptrdiff_t>(shown));
     const auto calendar = Calendar::current();
-    const auto ordinal = NumberFormatter::ordinal(Environment::current().localeIdentifier());
+    const auto& ordinal = environmentFormatter(NumberFormatter::Style::ordinal);
     for (const auto& bill : visibleBills_) {
         const int day = calendar.component(CalendarComponent::day, bill.date);
         ordinalDays_[bill.id] = ordinal.string(day).value_or(std::to_string(day));
