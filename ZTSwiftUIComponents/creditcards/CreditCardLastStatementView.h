@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ZTSwiftUIComponents/creditcards/CreditCardLastStatement.h"
+#include "platform/Date.h"
+#include "platform/DateFormatter.h"
+#include "platform/NumberFormatter.h"
+#include "platform/ui/View.h"
+
+#include <functional>
+#include <memory>
+
+namespace zt {
+
+/// One statement on the details screen: its cycle, what remains due with the share paid, paid
+/// and total amounts, then either congratulations (nothing remains) or the payment prompt.
+class CreditCardLastStatementView {
+public:
+    CreditCardLastStatementView(std::shared_ptr<CreditCardLastStatement> statement,
+                                NumberFormatter currencyFormatter, DateFormatter dateFormatter,
+                                Date referenceDate, std::function<void()> onPaymentDidPress);
+
+    ui::View body() const;
+
+private:
+    std::shared_ptr<CreditCardLastStatement> statement_;
+    NumberFormatter currencyFormatter_;
+    DateFormatter dateFormatter_;
+    Date referenceDate_;
+    std::function<void()> onPaymentDidPress_;
+};
+
+} // namespace zt
