@@ -113,6 +113,12 @@ public:
         signal_.notify(value_);
     }
 
+    /// Stores a value without announcing it; pair with notify() to publish several values as
+    /// one consistent set (every observer then reads the new neighbours too).
+    void assign(T value) { value_ = std::move(value); }
+    /// Announces the current value as an assignment would.
+    void notify() const { signal_.notify(value_); }
+
     /// The observer hears every later assignment with the new value.
     [[nodiscard]] Subscription observe(typename Signal<T>::Observer observer) {
         return signal_.observe(std::move(observer));

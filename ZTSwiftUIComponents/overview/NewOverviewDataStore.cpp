@@ -99,15 +99,24 @@ private:
 
     void publish() {
         if (auto store = store_.lock()) {
-            store->goals.set(std::move(goals_));
-            console("Accounts inside NewOverviewDataStore reload(database:) = " +
-                    std::to_string(accounts_.size()));
-            store->accounts.set(std::move(accounts_));
-            store->accountsInOverview.set(std::move(accountsInOverview_));
-            store->topCategories.set(std::move(topCategories_));
-            store->summaryCardItems.set(std::move(summaryCardItems_));
-            store->dailyLimitViewModel.set(
+            // Every value is in place before the first announcement, so an observer that reads
+            // the other lists never sees this load mixed with an earlier one.
+            store->goals.assign(std::move(goals_));
+            store->accounts.assign(std::move(accounts_));
+            store->accountsInOverview.assign(std::move(accountsInOverview_));
+            store->topCategories.assign(std::move(topCategories_));
+            store->summaryCardItems.assign(std::move(summaryCardItems_));
+            store->dailyLimitViewModel.assign(
                 database_->makeDailyLimitViewModel(overviewAccountIds_, todayTransactions_));
+
+            store->goals.notify();
+            console("Accounts inside NewOverviewDataStore reload(database:) = " +
+                    std::to_string(store->accounts().size()));
+            store->accounts.notify();
+            store->accountsInOverview.notify();
+            store->topCategories.notify();
+            store->summaryCardItems.notify();
+            store->dailyLimitViewModel.notify();
         }
         finish();
     }

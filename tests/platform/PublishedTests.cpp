@@ -36,8 +36,8 @@ TEST(Published, ObserverMayUnsubscribeItselfAndOthersDuringNotification) {
     Subscription first, second, third;
     first = value.observe([&](int) {
         calls.push_back("first");
-        first.reset();  // itself
-        third.reset();  // a later one: must not run in this very notification
+        first.reset(); // itself
+        third.reset(); // a later one: must not run in this very notification
     });
     second = value.observe([&](int) { calls.push_back("second"); });
     third = value.observe([&](int) { calls.push_back("third"); });
@@ -79,4 +79,17 @@ TEST(Published, MovedSubscriptionKeepsObserving) {
     }
     signal.notify();
     EXPECT_EQ(calls, 1);
+}
+
+TEST(Published, AssignedValuesAreAnnouncedTogetherAsOneConsistentSet) {
+    Published<int> first{0}, second{0};
+    std::vector<std::pair<int, int>> seen;
+    auto a = first.observe([&](int v) { seen.emplace_back(v, second()); });
+    auto b = second.observe([&](int v) { seen.emplace_back(first(), v); });
+    first.assign(1);
+    second.assign(2);
+    EXPECT_TRUE(seen.empty()); // assigning alone announces nothing
+    first.notify();
+    second.notify();
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, 2}, {1, 2}}));
 }
