@@ -19,5 +19,7 @@ struct Page {
 std::vector<Page> allPages();
 
 std::vector<Page> hostPages();
+std::vector<Page> overviewPages();
+std::vector<Page> creditCardPages();
 
 } // namespace zt::preview
