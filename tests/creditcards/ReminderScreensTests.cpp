@@ -98,15 +98,6 @@ TEST_F(ReminderScreens, ListShowsEveryReminderWithItsDateAndChecksTheActiveOnes)
     EXPECT_EQ(done, 1);
 }
 
-TEST_F(ReminderScreens, WithoutAnExplanationTheListHasNoFooter) {
-    const RemindersList list(make({}, Status::authorized), {});
-    const auto body = list.body();
-    ASSERT_NE(firstSection(body), nullptr);
-    EXPECT_EQ(firstSection(body)->footer, "");
-    EXPECT_TRUE(checkedRows(body).empty());
-    EXPECT_NO_THROW(ui::press(body, "Done")); // no action given
-}
-
 TEST_F(ReminderScreens, AuthorisedRowOpensAndClosesTheList) {
     const CreditCardRemindersSection section(make({Type::sameDay, Type::oneWeekBefore}, Status::authorized));
     auto body = section.body();
