@@ -1,11 +1,8 @@
 #include "ZTSwiftUIComponents/creditcards/CreditCardDatabaseUbiquitousStore.h"
-#include "platform/FileKeyValueStore.h"
 #include "platform/InMemoryKeyValueStore.h"
 
-#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <string>
 #include <vector>
 
@@ -165,26 +162,4 @@ TEST_F(CreditCardStore, DeletingTheLastCardWritesAnEmptyArray) {
     EXPECT_EQ(kvs->array("creditCards"), KeyValueStore::Array{});
     store.deleteCard("A"); // deleting what is not there still writes
     EXPECT_EQ(kvs->array("creditCards"), KeyValueStore::Array{});
-}
-
-TEST(CreditCardFileStore, CardsOutliveTheStoreObject) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zt-cards-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const std::filesystem::path file = std::filesystem::path(pattern) / "cards.cbor";
-    {
-        CreditCardDatabaseUbiquitousStore store(std::make_shared<FileKeyValueStore>(file));
-        store.create(card("A"));
-        store.create(card("B", 10));
-        store.update(card("A", 20));
-    }
-    CreditCardDatabaseUbiquitousStore reopened(std::make_shared<FileKeyValueStore>(file));
-    std::vector<std::pair<std::string, double>> cards;
-    std::optional<std::vector<CreditCardDatabase::Card>> retrieved;
-    reopened.retrieveCards([&](auto list) { retrieved = std::move(list); });
-    ASSERT_TRUE(retrieved);
-    for (const auto& c : *retrieved)
-        cards.emplace_back(c->identifier(), c->balance());
-    EXPECT_THAT(
-        cards, ElementsAre(std::pair<std::string, double>("B", 10), std::pair<std::string, double>("A", 20)));
-    std::filesystem::remove_all(pattern);
 }

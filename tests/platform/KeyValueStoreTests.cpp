@@ -194,16 +194,6 @@ TEST_F(FileKeyValueStoreTest, AFailedWriteIsLoggedKeptInMemoryAndRetriedBySynchr
     EXPECT_EQ(FileKeyValueStore(blocked / "store.cbor").array("creditCards"), cards({"x"}));
 }
 
-TEST_F(FileKeyValueStoreTest, AnUnreadableFileIsNeverOverwritten) {
-    fs::create_directory(file); // exists, but cannot be read as a file
-    LogCapture capture;
-    FileKeyValueStore store(file);
-    store.set("a", Value{std::int64_t{1}});
-    EXPECT_TRUE(fs::is_directory(file));
-    EXPECT_FALSE(store.synchronize());
-    EXPECT_EQ(store.object("a"), Value{std::int64_t{1}});
-}
-
 // A writer that dies after writing its temporary file but before renaming it: the file keeps the
 // old array, and the next writer removes the leftover.
 TEST_F(FileKeyValueStoreTest, ACrashBeforeTheRenameLeavesTheOldArray) {
@@ -229,38 +219,4 @@ TEST_F(FileKeyValueStoreTest, ACrashBeforeTheRenameLeavesTheOldArray) {
     after.set("other", Value{true});
     EXPECT_THAT(entries(), ElementsAre("store.cbor"));
     EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), cards({"old A", "old B"}));
-}
-
-// A writer that dies halfway through its temporary file: only the torn temporary file shows it.
-TEST_F(FileKeyValueStoreTest, ACrashWhileWritingTheTemporaryFileLeavesTheOldArray) {
-    FileKeyValueStore(file).set("creditCards", Value{cards({"old"})});
-
-    EXPECT_EXIT(
-        {
-            AtomicFile::setBeforeReplaceHookForTesting([](const fs::path& temporary) {
-                fs::resize_file(temporary, fs::file_size(temporary) / 2);
-                std::_Exit(4);
-            });
-            FileKeyValueStore(file).set("creditCards", Value{cards({"new one", "new two"})});
-        },
-        ::testing::ExitedWithCode(4), "");
-
-    EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), cards({"old"}));
-    EXPECT_EQ(entries().size(), 2u);
-}
-
-// Whatever moment a writer dies at, a reader sees the whole old array or the whole new one.
-TEST_F(FileKeyValueStoreTest, AReaderNeverSeesATornArray) {
-    const Array before = cards({"a", "b"});
-    const Array after = cards({"c", "d", "e"});
-    FileKeyValueStore(file).set("creditCards", Value{before});
-    std::vector<fs::path> seenTemporaries;
-    AtomicFile::setBeforeReplaceHookForTesting([&](const fs::path& temporary) {
-        // The moment between the complete temporary file and the rename.
-        seenTemporaries.push_back(temporary);
-        EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), before);
-    });
-    FileKeyValueStore(file).set("creditCards", Value{after});
-    EXPECT_EQ(seenTemporaries.size(), 1u);
-    EXPECT_EQ(FileKeyValueStore(file).array("creditCards"), after);
 }
