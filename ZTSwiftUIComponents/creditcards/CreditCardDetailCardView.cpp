@@ -8,17 +8,6 @@
 
 namespace zt {
 
-namespace {
-
-ui::View figure(std::string title, std::string amount, std::string id) {
-    return ui::vstack({
-        ui::text(std::move(title)).font(ui::Font::caption).secondary(),
-        ui::text(std::move(amount)).font(ui::Font::headline).id(std::move(id)),
-    });
-}
-
-} // namespace
-
 CreditCardDetailCardView::CreditCardDetailCardView(std::string name, double currentBalance,
                                                    std::optional<double> limit,
                                                    NumberFormatter currencyFormatter, std::string iconName,
@@ -49,11 +38,11 @@ ui::View CreditCardDetailCardView::body() const {
     };
     if (limit_)
         figures.push_back(ui::hstack({
-            figure(L("Limit", "Credit limit of a card"), currencyFormatter_.stringOrDash(*limit_),
-                   "cardLimit"),
+            ui::figure(L("Limit", "Credit limit of a card"), currencyFormatter_.stringOrDash(*limit_),
+                       "cardLimit"),
             ui::spacer(),
-            figure(L("Available", "Amount still available on a credit card"),
-                   currencyFormatter_.stringOrDash(*limit_ + currentBalance_), "availableAmount"),
+            ui::figure(L("Available", "Amount still available on a credit card"),
+                       currencyFormatter_.stringOrDash(*limit_ + currentBalance_), "availableAmount"),
         }));
 
     std::vector<ui::View> content{ui::hstack(std::move(header)), ui::vstack(std::move(figures))};

@@ -9,17 +9,6 @@
 
 namespace zt {
 
-namespace {
-
-ui::View figure(std::string title, std::string amount, std::string id) {
-    return ui::vstack({
-        ui::text(std::move(title)).font(ui::Font::caption).secondary(),
-        ui::text(std::move(amount)).font(ui::Font::headline).id(std::move(id)),
-    });
-}
-
-} // namespace
-
 CreditCardLastStatementView::CreditCardLastStatementView(std::shared_ptr<CreditCardLastStatement> statement,
                                                          NumberFormatter currencyFormatter,
                                                          DateFormatter dateFormatter, Date referenceDate,
@@ -48,15 +37,15 @@ ui::View CreditCardLastStatementView::body() const {
 
     return ui::vstack({
         ui::label(formattedString(statement.billingCycle()), "calendar").id("statementCycle"),
-        figure(L("Remaining Due"), currencyFormatter_.stringOrDash(remainingDue), "remainingDue"),
+        ui::figure(L("Remaining Due"), currencyFormatter_.stringOrDash(remainingDue), "remainingDue"),
         ui::progressBar(statement.progress()).foregroundColor(Theme::shared().accentColor).id("paidProgress"),
         ui::hstack({
-            figure(L("Paid", "Amount paid of a credit card statement"),
-                   currencyFormatter_.stringOrDash(statement.paidAmount()), "paidAmount"),
+            ui::figure(L("Paid", "Amount paid of a credit card statement"),
+                       currencyFormatter_.stringOrDash(statement.paidAmount()), "paidAmount"),
             ui::spacer(),
-            figure(L("Total", "Amount due of a credit card statement"),
-                   currencyFormatter_.stringOrDash(statement.statementDueAmount().value_or(0)),
-                   "totalAmount"),
+            ui::figure(L("Total", "Amount due of a credit card statement"),
+                       currencyFormatter_.stringOrDash(statement.statementDueAmount().value_or(0)),
+                       "totalAmount"),
         }),
         ui::divider(),
         std::move(outcome),

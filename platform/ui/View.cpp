@@ -257,6 +257,13 @@ View hstack(std::vector<View> children) {
     return View(Stack{Axis::horizontal}, std::move(children));
 }
 
+View figure(std::string caption, std::string value, std::string valueId, bool boldValue) {
+    return vstack({
+        text(std::move(caption)).font(Font::caption).secondary(),
+        text(std::move(value)).font(Font::headline).bold(boldValue).id(std::move(valueId)),
+    });
+}
+
 View grid(std::size_t columns, std::vector<View> children) {
     return View(Grid{std::max<std::size_t>(columns, 1)}, std::move(children));
 }

@@ -356,6 +356,9 @@ View chart(std::vector<ChartMark> marks);
 View card(std::vector<View> content, bool highlighted = false);
 View vstack(std::vector<View> children);
 View hstack(std::vector<View> children);
+/// A small caption above a headline value, the way cards show a labelled amount; the id goes on
+/// the value.
+View figure(std::string caption, std::string value, std::string valueId, bool boldValue = false);
 /// At least one column.
 View grid(std::size_t columns, std::vector<View> children);
 View spacer();
