@@ -20,14 +20,14 @@ ReportTransaction::ReportTransaction(std::string identifier, double amount,
                                      std::string accountName, std::optional<std::string> payee,
                                      std::optional<std::string> description, bool isChildRepeating,
                                      bool isDynamicShortcut, bool isExcludedFromCalculations)
-    : identifier_(std::move(identifier)), amount_(amount), amountOriginalCurrency_(amountOriginalCurrency),
-      currencyCode_(std::move(currencyCode)), categoryName_(std::move(categoryName)),
-      categoryImageName_(std::move(categoryImageName)), categoryId_(std::move(categoryId)),
-      subcategoryName_(std::move(subcategoryName)), subcategoryImageName_(std::move(subcategoryImageName)),
-      isExpense_(isExpense), isTransfer_(isTransfer), date_(transactionDate),
-      accountId_(std::move(accountId)), accountName_(std::move(accountName)), payee_(std::move(payee)),
-      description_(std::move(description)), isChildRepeating_(isChildRepeating),
-      isDynamicShortcut_(isDynamicShortcut), isExcludedFromCalculations_(isExcludedFromCalculations) {}
+    : amount_(amount), date_(transactionDate), isExpense_(isExpense), isTransfer_(isTransfer),
+      isExcludedFromCalculations_(isExcludedFromCalculations), isChildRepeating_(isChildRepeating),
+      isDynamicShortcut_(isDynamicShortcut), categoryName_(std::move(categoryName)),
+      identifier_(std::move(identifier)), amountOriginalCurrency_(amountOriginalCurrency),
+      currencyCode_(std::move(currencyCode)), categoryImageName_(std::move(categoryImageName)),
+      categoryId_(std::move(categoryId)), subcategoryName_(std::move(subcategoryName)),
+      subcategoryImageName_(std::move(subcategoryImageName)), accountId_(std::move(accountId)),
+      accountName_(std::move(accountName)), payee_(std::move(payee)), description_(std::move(description)) {}
 
 void ReportTransaction::setAmount(double amount, std::optional<double> amountOriginalCurrency) {
     amount_ = amount;

@@ -64,25 +64,27 @@ public:
     static std::vector<std::shared_ptr<ReportTransaction>> demoInMulticurrency();
 
 private:
-    std::string identifier_;
+    // The fields every figure reads come first, so a pass over many transactions touches one
+    // cache line of each.
     double amount_;
+    Date date_;
+    bool isExpense_;
+    bool isTransfer_;
+    bool isExcludedFromCalculations_;
+    bool isChildRepeating_;
+    bool isDynamicShortcut_;
+    std::string categoryName_;
+    std::string identifier_;
     std::optional<double> amountOriginalCurrency_;
     std::optional<std::string> currencyCode_;
-    std::string categoryName_;
     std::string categoryImageName_;
     std::string categoryId_;
     std::optional<std::string> subcategoryName_;
     std::optional<std::string> subcategoryImageName_;
-    bool isExpense_;
-    bool isTransfer_;
-    Date date_;
     std::string accountId_;
     std::string accountName_;
     std::optional<std::string> payee_;
     std::optional<std::string> description_;
-    bool isChildRepeating_;
-    bool isDynamicShortcut_;
-    bool isExcludedFromCalculations_;
 };
 
 using ReportTransactionList = std::vector<std::shared_ptr<ReportTransaction>>;
