@@ -1,5 +1,6 @@
 #include "platform/FileUserDefaults.h"
 #include "platform/Logger.h"
+#include "support/TemporaryDirectory.h"
 
 #include <filesystem>
 #include <fstream>
@@ -19,33 +20,15 @@ namespace {
 
 class FileUserDefaultsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zt-defaults-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        directory = pattern;
-        file = directory / "defaults.json";
+    static void write(const fs::path& path, const std::string& content) {
+        zt::test::TemporaryDirectory::write(path, content);
     }
-    void TearDown() override { fs::remove_all(directory); }
+    std::string read() const { return zt::test::TemporaryDirectory::read(file); }
+    std::vector<std::string> entries() const { return temporary.entries(); }
 
-    void write(const fs::path& path, const std::string& content) const {
-        std::ofstream(path, std::ios::binary) << content;
-    }
-    std::string read() const {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(directory))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path directory;
-    fs::path file;
+    zt::test::TemporaryDirectory temporary{"zt-defaults"};
+    fs::path directory = temporary.path();
+    fs::path file = directory / "defaults.json";
 };
 
 } // namespace

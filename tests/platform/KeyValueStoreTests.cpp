@@ -2,6 +2,7 @@
 #include "platform/FileKeyValueStore.h"
 #include "platform/InMemoryKeyValueStore.h"
 #include "platform/Logger.h"
+#include "support/TemporaryDirectory.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -31,41 +32,22 @@ Array cards(std::initializer_list<std::string> bytes) {
 
 class FileKeyValueStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zt-kvs-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        directory = pattern;
-        file = directory / "store.cbor";
-    }
-    void TearDown() override {
-        AtomicFile::setBeforeReplaceHookForTesting({});
-        fs::remove_all(directory);
-    }
+    void TearDown() override { AtomicFile::setBeforeReplaceHookForTesting({}); }
 
-    void write(const fs::path& path, const std::string& content) const {
-        std::ofstream(path, std::ios::binary) << content;
+    static void write(const fs::path& path, const std::string& content) {
+        zt::test::TemporaryDirectory::write(path, content);
     }
-    std::string read(const fs::path& path) const {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(directory))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    static std::string read(const fs::path& path) { return zt::test::TemporaryDirectory::read(path); }
+    std::vector<std::string> entries() const { return temporary.entries(); }
     static std::string cbor(const nlohmann::json& value) {
         std::string out;
         nlohmann::json::to_cbor(value, out);
         return out;
     }
 
-    fs::path directory;
-    fs::path file;
+    zt::test::TemporaryDirectory temporary{"zt-kvs"};
+    fs::path directory = temporary.path();
+    fs::path file = directory / "store.cbor";
 };
 
 } // namespace
