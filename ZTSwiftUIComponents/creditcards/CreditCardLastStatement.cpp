@@ -17,20 +17,6 @@ std::shared_ptr<const Calendar> calendarOrCurrent(std::shared_ptr<const Calendar
     return calendar ? std::move(calendar) : std::make_shared<const Calendar>(Calendar::current());
 }
 
-/// Day `day` of the month that contains inMonth, clamped to the month's last day.
-std::optional<Date> dayInMonthOf(Date inMonth, int day, const Calendar& calendar) {
-    const DateComponents parts = calendar.components(inMonth);
-    const auto length = calendar.daysInMonth(inMonth);
-    if (!parts.year || !parts.month || !length)
-        return std::nullopt;
-    DateComponents wanted;
-    wanted.era = parts.era;
-    wanted.year = parts.year;
-    wanted.month = parts.month;
-    wanted.day = std::min(day, *length);
-    return calendar.date(wanted);
-}
-
 /// The last instant of the day before the next opening (one month on, on startDay clamped to
 /// that month), so consecutive statements tile the calendar even through short months.
 std::optional<Date> anchoredClosing(Date opening, int startDay, const Calendar& calendar) {

@@ -30,28 +30,7 @@ template <> struct fmt::formatter<IsoDate> : fmt::formatter<std::string_view> {
 
 namespace zt {
 
-namespace {
-
-/// n limited to the length of date's month; n itself when the calendar gives no length.
-int clampDay(int day, Date date, const Calendar& calendar) {
-    const auto length = calendar.daysInMonth(date);
-    return length ? std::min(day, *length) : day;
-}
-
-/// The instant of `day` (already clamped) in the year and month of date.
-std::optional<Date> dayInMonthOf(Date date, int day, const Calendar& calendar) {
-    const DateComponents parts = calendar.components(date);
-    if (!parts.year || !parts.month)
-        return std::nullopt;
-    DateComponents wanted;
-    wanted.era = parts.era;
-    wanted.year = parts.year;
-    wanted.month = parts.month;
-    wanted.day = day;
-    return calendar.date(wanted);
-}
-
-} // namespace
+namespace {} // namespace
 
 DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn, Date referenceDate) const {
     return currentCycle(basedOn, referenceDate, Calendar::current());
@@ -82,12 +61,12 @@ DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn
     } else if (refDay < startDay) {
         const auto previous = calendar.adding(CalendarComponent::month, -1, refMonth);
         if (previous)
-            opening = dayInMonthOf(*previous, clampDay(startDay, *previous, calendar), calendar);
+            opening = dayInMonthOf(*previous, startDay, calendar);
         if (opening)
             logger_.debug("Start day {} > current day {}, using previous month: {}", startDay, refDay,
                           IsoDate{*opening, calendar});
     } else {
-        opening = dayInMonthOf(refMonth, clampDay(startDay, refMonth, calendar), calendar);
+        opening = dayInMonthOf(refMonth, startDay, calendar);
         if (opening)
             logger_.debug("Start day {} already occurred, using current month: {}", startDay,
                           IsoDate{*opening, calendar});
@@ -100,14 +79,13 @@ DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn
     if (shouldAnchorClosing) {
         // The day before the next opening, clamped the same way, so anchored cycles tile.
         const auto next = calendar.adding(CalendarComponent::month, 1, *opening);
-        const auto anchor =
-            next ? dayInMonthOf(*next, clampDay(startDay, *next, calendar), calendar) : std::nullopt;
+        const auto anchor = next ? dayInMonthOf(*next, startDay, calendar) : std::nullopt;
         if (anchor)
             closing = calendar.adding(CalendarComponent::day, -1, calendar.startOfDay(*anchor));
         if (closing)
             logger_.debug("Closing anchored to next opening: {}", IsoDate{*closing, calendar});
     } else {
-        const auto end = dayInMonthOf(*opening, clampDay(endDay, *opening, calendar), calendar);
+        const auto end = dayInMonthOf(*opening, endDay, calendar);
         if (end)
             closing = calendar.startOfDay(*end);
         if (closing)

@@ -5,22 +5,29 @@
 #include "platform/Environment.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zt {
 
-namespace {
-
-/// Year and month of date alone: the calendar fills day 1 and the day's first instant.
-std::optional<Date> monthStart(Date date, const Calendar& calendar) {
-    const DateComponents parts = calendar.components(date);
+std::optional<Date> dayInMonthOf(Date inMonth, int day, const Calendar& calendar) {
+    const DateComponents parts = calendar.components(inMonth);
     if (!parts.year || !parts.month)
         return std::nullopt;
-    DateComponents month;
-    month.era = parts.era;
-    month.year = parts.year;
-    month.month = parts.month;
-    return calendar.date(month);
+    const auto length = calendar.daysInMonth(inMonth);
+    DateComponents wanted;
+    wanted.era = parts.era;
+    wanted.year = parts.year;
+    wanted.month = parts.month;
+    wanted.day = length ? std::min(day, *length) : day;
+    return calendar.date(wanted);
+}
+
+namespace {
+
+/// Year and month of date alone: day 1 and the day's first instant.
+std::optional<Date> monthStart(Date date, const Calendar& calendar) {
+    return dayInMonthOf(date, 1, calendar);
 }
 
 DateComponents dayOnly(int day) {

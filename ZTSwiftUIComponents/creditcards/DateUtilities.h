@@ -19,6 +19,10 @@
 /// unchanged from the operations that return an instant.
 namespace zt {
 
+/// Day `day` of the month that contains inMonth, clamped to that month's last day (day itself
+/// when the calendar gives no length), at the day's first instant.
+std::optional<Date> dayInMonthOf(Date inMonth, int day, const Calendar& calendar);
+
 // Instants.
 
 /// The first instant of date's day (01:00 where the clocks jump over midnight).
