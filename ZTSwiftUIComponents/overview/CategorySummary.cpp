@@ -2,55 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace zt {
 
-CategoryGrouping::NameKey CategoryGrouping::keyOf(std::string_view name) {
-    NameKey key;
-    key.size = name.size();
-    const char* bytes = name.data();
-    if (name.size() >= 8) {
-        std::memcpy(&key.head, bytes, 8);
-        std::memcpy(&key.tail, bytes + name.size() - 8, 8);
-    } else {
-        for (std::size_t i = 0; i < name.size(); ++i)
-            key.head |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
+std::size_t CategoryGrouping::addGroup(std::string_view name, const NameKey& key, std::size_t freeSlot) {
+    groups_.push_back(Group{name});
+    keys_.push_back(key);
+    slots_[freeSlot] = static_cast<std::uint32_t>(groups_.size());
+    if (16 * groups_.size() > slots_.size()) {
+        slots_.assign(slots_.size() * 2, 0);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t g = 0; g < keys_.size(); ++g) {
+            std::size_t i = slotOf(keys_[g], mask);
+            while (slots_[i] != 0)
+                i = (i + 1) & mask;
+            slots_[i] = static_cast<std::uint32_t>(g + 1);
+        }
     }
-    return key;
-}
-
-std::size_t CategoryGrouping::groupOf(std::string_view name) {
-    const NameKey key = keyOf(name);
-    const std::size_t slot =
-        ((key.head ^ (key.tail * 0x9E3779B97F4A7C15ull) ^ key.size) * 0xC2B2AE3D27D4EB4Full) >> 56;
-    // Up to 16 bytes the key holds every byte of the name, so equal keys are equal names.
-    if (const std::uint32_t g = recent_[slot];
-        g != 0 && keys_[g - 1] == key && (key.size <= 16 || groups_[g - 1].name == name))
-        return g - 1;
-    const auto [it, inserted] = index_.try_emplace(name, groups_.size());
-    if (inserted) {
-        groups_.push_back(Group{name});
-        keys_.push_back(key);
-    }
-    recent_[slot] = static_cast<std::uint32_t>(it->second + 1);
-    return it->second;
-}
-
-void CategoryGrouping::add(const TransactionConformable& transaction, std::string_view name, double amount,
-                           Date date) {
-    Group& group = groups_[groupOf(name)];
-    if (group.count == 0) {
-        group.first = group.newest = &transaction;
-        group.newestDate = date;
-    } else if (date > group.newestDate) {
-        group.newest = &transaction;
-        group.newestDate = date;
-    }
-    group.total += amount;
-    ++group.count;
-    sum_ += amount;
-    ++count_;
+    return groups_.size() - 1;
 }
 
 int CalendarYears::lookUp(Date date) {

@@ -4,12 +4,11 @@
 #include "ZTSwiftUIComponents/host/TransactionConformable.h"
 #include "platform/Calendar.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zt {
@@ -32,8 +31,8 @@ inline constexpr std::string_view uncategorizedSummaryTitle = "--";
 /// transaction.
 ///
 /// The overview regroups tens of thousands of transactions on every reload, and a handful of
-/// names recurs throughout: a name is matched against a small table of recent names by its
-/// length and its first and last eight bytes (exact for names of up to 16 bytes), so most
+/// names recurs throughout: a name is looked up by a key of its length and its first and last
+/// eight bytes (the whole name up to 16 bytes) in a sparse open-addressed table, so most
 /// transactions cost neither a hash of the whole name nor a string comparison.
 ///
 /// Group names point into the transactions added: they must outlive the grouping.
@@ -52,7 +51,19 @@ public:
         add(transaction, transaction.categoryName(), transaction.amount(), transaction.date());
     }
     /// The same with the transaction's category name, amount and date already read.
-    void add(const TransactionConformable& transaction, std::string_view name, double amount, Date date);
+    void add(const TransactionConformable& transaction, std::string_view name, double amount, Date date) {
+        Group& group = groups_[groupOf(name)];
+        if (group.count == 0 || date > group.newestDate) {
+            if (group.count == 0)
+                group.first = &transaction;
+            group.newest = &transaction;
+            group.newestDate = date;
+        }
+        group.total += amount;
+        ++group.count;
+        sum_ += amount;
+        ++count_;
+    }
 
     const std::vector<Group>& groups() const { return groups_; }
     /// The sum of every amount added, in the order added.
@@ -64,13 +75,48 @@ private:
         std::uint64_t head = 0, tail = 0, size = 0;
         bool operator==(const NameKey&) const = default;
     };
-    static NameKey keyOf(std::string_view name);
-    std::size_t groupOf(std::string_view name);
+    static NameKey keyOf(std::string_view name) {
+        // Overlapping loads read every byte of a short name without a loop over its bytes.
+        const auto load = [](const char* at, std::size_t bytes) {
+            std::uint64_t value = 0;
+            std::memcpy(&value, at, bytes);
+            return value;
+        };
+        const char* bytes = name.data();
+        const std::size_t size = name.size();
+        if (size >= 8)
+            return {load(bytes, 8), load(bytes + size - 8, 8), size};
+        if (size >= 4)
+            return {load(bytes, 4) | load(bytes + size - 4, 4) << 32, 0, size};
+        if (size > 0)
+            return {load(bytes, 1) | load(bytes + size / 2, 1) << 8 | load(bytes + size - 1, 1) << 16, 0,
+                    size};
+        return {};
+    }
+    static std::size_t slotOf(const NameKey& key, std::size_t mask) {
+        const std::uint64_t mixed =
+            (key.head ^ (key.tail * 0x9E3779B97F4A7C15ull) ^ key.size) * 0xC2B2AE3D27D4EB4Full;
+        return static_cast<std::size_t>(mixed >> 32) & mask;
+    }
+    std::size_t groupOf(std::string_view name) {
+        const NameKey key = keyOf(name);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {
+            const std::uint32_t slot = slots_[i];
+            if (slot == 0)
+                return addGroup(name, key, i);
+            // Up to 16 bytes the key holds every byte of the name, so equal keys are equal names.
+            if (keys_[slot - 1] == key && (key.size <= 16 || groups_[slot - 1].name == name))
+                return slot - 1;
+        }
+    }
+    std::size_t addGroup(std::string_view name, const NameKey& key, std::size_t freeSlot);
 
     std::vector<Group> groups_;
-    std::vector<NameKey> keys_;                               // keys_[i] belongs to groups_[i]
-    std::array<std::uint32_t, 256> recent_{};                 // slot of a key -> group index + 1
-    std::unordered_map<std::string_view, std::size_t> index_; // every name -> group index
+    std::vector<NameKey> keys_; // keys_[i] is the key of groups_[i]
+    // Group index + 1 by key, 0 where free. Kept at most 1/16 full: a name that has to step
+    // past another's slot pays a mispredicted branch on every one of its transactions.
+    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(512);
     double sum_ = 0;
     std::size_t count_ = 0;
 };

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace zt {
@@ -24,10 +25,11 @@ struct RunningTotalPoint {
     bool operator==(const RunningTotalPoint&) const = default;
 };
 
-/// Some elements of a transaction list, in list order, read in place. A selection keeps
-/// positions rather than handles: building one copies no shared_ptr, whose atomic counting
-/// would stall a pass over many transactions. It is valid while its list is unchanged; the
-/// calculator that hands one out renews it whenever its list changes.
+/// Some elements of a transaction list, in list order, read in place. A selection views
+/// positions rather than holding handles: building one copies no shared_ptr, whose atomic
+/// counting would stall a pass over many transactions. It is valid while its list and its
+/// positions are unchanged; the calculator that hands one out renews both whenever its list
+/// changes.
 class TransactionSelection {
 public:
     using value_type = std::shared_ptr<ReportTransaction>;
@@ -74,8 +76,8 @@ public:
 
     TransactionSelection() = default;
     /// positions index list, ascending.
-    TransactionSelection(const ReportTransactionList* list, std::vector<std::uint32_t> positions)
-        : list_(list), positions_(std::move(positions)) {}
+    TransactionSelection(const ReportTransactionList* list, std::span<const std::uint32_t> positions)
+        : list_(list), positions_(positions) {}
 
     const_iterator begin() const { return const_iterator(list_, positions_.data()); }
     const_iterator end() const { return const_iterator(list_, positions_.data() + positions_.size()); }
@@ -85,13 +87,13 @@ public:
     reference front() const { return (*this)[0]; }
     reference back() const { return (*this)[size() - 1]; }
     /// Where each element stands in the list.
-    const std::vector<std::uint32_t>& positions() const { return positions_; }
+    std::span<const std::uint32_t> positions() const { return positions_; }
     /// The elements as a list of their own.
     ReportTransactionList toList() const { return ReportTransactionList(begin(), end()); }
 
 private:
     const ReportTransactionList* list_ = nullptr;
-    std::vector<std::uint32_t> positions_;
+    std::span<const std::uint32_t> positions_;
 };
 
 /// How much money is left in a period (a calendar year): income minus expenses of the year, the
@@ -159,6 +161,8 @@ private:
     double previousPeriodSummary_ = 0;
     Color differenceColor_;
     bool isDifferencePositive_ = false;
+    // The positions of every expense, then those of every other item; the selections view it.
+    std::vector<std::uint32_t> positions_;
     TransactionSelection expensesThisPeriod_;
     TransactionSelection incomesThisPeriod_;
     std::vector<CategorySummary> expenseCategorySummaries_;

@@ -124,6 +124,30 @@ TEST_F(RemainingForPeriodCalculatorTest, CategorySummaries) {
                                      Field(&CategorySummary::total, 5), Field(&CategorySummary::total, 2)));
 }
 
+TEST_F(RemainingForPeriodCalculatorTest, ManyCategoriesOfEveryLengthStayApartAndInOrder) {
+    // 120 names of 1 to 23 bytes, met three times each in a shuffled order: far more names than
+    // the lookup table first holds, and names that differ only in their length or last byte.
+    std::vector<std::string> names;
+    for (int i = 0; i < 120; ++i)
+        names.push_back(std::string(static_cast<std::size_t>(i % 23), 'x') + static_cast<char>('A' + i / 23));
+    ReportTransactionList list;
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < 120; ++i) {
+            const int n = (i * 7 + round * 11) % 120;
+            list.push_back(tx(std::to_string(round) + "-" + std::to_string(n), n + 1, true, at(2025, 1, 1),
+                              names[static_cast<std::size_t>(n)]));
+        }
+    RemainingForPeriodCalculator c(std::move(list), 2025, 2024);
+    const auto& rows = c.expenseCategorySummaries();
+    ASSERT_EQ(rows.size(), 120u);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        // Largest first: name n has total 3 × (n + 1).
+        const std::size_t n = 119 - r;
+        EXPECT_EQ(rows[r].title, names[n]);
+        EXPECT_EQ(rows[r].total, 3.0 * static_cast<double>(n + 1));
+    }
+}
+
 TEST_F(RemainingForPeriodCalculatorTest, RunningSeriesAddsExpensesAndSubtractsTheRest) {
     RemainingForPeriodCalculator c({tx("a", 10, true, at(2025, 3, 1)), tx("b", 4, false, at(2025, 1, 1)),
                                     tx("c", 1, true, at(2024, 1, 1))},
