@@ -41,7 +41,6 @@ public:
     struct Group {
         std::string_view name; // empty for transactions without a category
         double total = 0;      // the amounts summed as stored, in the order added
-        std::size_t count = 0;
         const TransactionConformable* first = nullptr;
         const TransactionConformable* newest = nullptr; // the latest date; the earlier added on a tie
         Date newestDate{};
@@ -53,22 +52,20 @@ public:
     /// The same with the transaction's category name, amount and date already read.
     void add(const TransactionConformable& transaction, std::string_view name, double amount, Date date) {
         Group& group = groups_[groupOf(name)];
-        if (group.count == 0 || date > group.newestDate) {
-            if (group.count == 0)
-                group.first = &transaction;
+        if (!group.first) {
+            group.first = group.newest = &transaction;
+            group.newestDate = date;
+        } else if (date > group.newestDate) {
             group.newest = &transaction;
             group.newestDate = date;
         }
         group.total += amount;
-        ++group.count;
         sum_ += amount;
-        ++count_;
     }
 
     const std::vector<Group>& groups() const { return groups_; }
     /// The sum of every amount added, in the order added.
     double sum() const { return sum_; }
-    std::size_t count() const { return count_; }
 
 private:
     struct NameKey {
@@ -118,7 +115,6 @@ private:
     // past another's slot pays a mispredicted branch on every one of its transactions.
     std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(512);
     double sum_ = 0;
-    std::size_t count_ = 0;
 };
 
 /// The calendar year of instants in one calendar, from the local bounds of the years met so far:
