@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/host/TransactionConformable.h"
 #include "platform/Calendar.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -31,9 +32,9 @@ inline constexpr std::string_view uncategorizedSummaryTitle = "--";
 /// transaction.
 ///
 /// The overview regroups tens of thousands of transactions on every reload, and a handful of
-/// names recurs throughout: a name is looked up by a key of its length and its first and last
-/// eight bytes (the whole name up to 16 bytes) in a sparse open-addressed table, so most
-/// transactions cost neither a hash of the whole name nor a string comparison.
+/// names recurs throughout: a name is looked up by a key of its length and up to 16 of its bytes
+/// (the whole name up to 16 bytes) in a sparse open-addressed table, so most transactions cost
+/// neither a hash of the whole name nor a string comparison.
 ///
 /// Group names point into the transactions added: they must outlive the grouping.
 class CategoryGrouping {
@@ -73,7 +74,9 @@ private:
         bool operator==(const NameKey&) const = default;
     };
     static NameKey keyOf(std::string_view name) {
-        // Overlapping loads read every byte of a short name without a loop over its bytes.
+        // Four overlapping four-byte loads cover every byte of a name of 4 to 16 bytes wherever
+        // it ends, so names of mixed lengths take the same path: branching on the length would be
+        // mispredicted on about every other transaction.
         const auto load = [](const char* at, std::size_t bytes) {
             std::uint64_t value = 0;
             std::memcpy(&value, at, bytes);
@@ -81,10 +84,11 @@ private:
         };
         const char* bytes = name.data();
         const std::size_t size = name.size();
-        if (size >= 8)
-            return {load(bytes, 8), load(bytes + size - 8, 8), size};
-        if (size >= 4)
-            return {load(bytes, 4) | load(bytes + size - 4, 4) << 32, 0, size};
+        if (size >= 4) {
+            const std::size_t last = size - 4;
+            return {load(bytes, 4) | load(bytes + std::min<std::size_t>(4, last), 4) << 32,
+                    load(bytes + std::min<std::size_t>(8, last), 4) | load(bytes + last, 4) << 32, size};
+        }
         if (size > 0)
             return {load(bytes, 1) | load(bytes + size / 2, 1) << 8 | load(bytes + size - 1, 1) << 16, 0,
                     size};

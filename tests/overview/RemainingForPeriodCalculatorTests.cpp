@@ -114,12 +114,12 @@ TEST_F(RemainingForPeriodCalculatorTest, CategorySummaries) {
                                   Field(&CategorySummary::percentage, 0.0)));
     EXPECT_EQ(zero[0].title, "A"); // equal magnitudes keep their order
 
-    // Long names that share length, first and last eight bytes are still told apart.
+    // Long names that share their length, first twelve and last eight bytes are still told apart.
     const auto similar = categorySummaries(std::vector{
-        tx("a", 1, true, at(2025, 1, 1), "Category_A_12345678"),
-        tx("b", 2, true, at(2025, 1, 1), "Category_B_12345678"),
-        tx("c", 4, true, at(2025, 1, 1), "Category_A_12345678"), tx("d", 8, true, at(2025, 1, 1), "Category"),
-        tx("e", 16, true, at(2025, 1, 1), "Categor")});
+        tx("a", 1, true, at(2025, 1, 1), "Subscriptions: A video"),
+        tx("b", 2, true, at(2025, 1, 1), "Subscriptions: B video"),
+        tx("c", 4, true, at(2025, 1, 1), "Subscriptions: A video"),
+        tx("d", 8, true, at(2025, 1, 1), "Category"), tx("e", 16, true, at(2025, 1, 1), "Categor")});
     EXPECT_THAT(similar, ElementsAre(Field(&CategorySummary::total, 16), Field(&CategorySummary::total, 8),
                                      Field(&CategorySummary::total, 5), Field(&CategorySummary::total, 2)));
 }
