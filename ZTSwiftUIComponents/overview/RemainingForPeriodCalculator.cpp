@@ -41,7 +41,7 @@ RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const 
     std::vector<std::uint32_t> positions(n);
     std::uint32_t* const position = positions.data();
     std::size_t expenses = 0, others = 0;
-    std::vector<RunningTotalPoint> series;
+    std::vector<double> series;
     series.reserve(n);
     CategoryGrouping groups[2];
     double sums[2][3] = {}; // [expense][current, previous, other]
@@ -73,7 +73,7 @@ RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const 
                                                             : 2] += amount;
         }
         running += expense ? amount : -amount;
-        series.push_back(RunningTotalPoint{date, running});
+        series.push_back(running);
     }
     if (currentPeriodInterval_ == previousPeriodInterval_) {
         sums[0][1] = sums[0][0];
@@ -81,7 +81,7 @@ RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const 
     }
     std::reverse(positions.begin() + static_cast<std::ptrdiff_t>(expenses), positions.end());
     positions_ = std::move(positions);
-    runningSeries_ = std::move(series);
+    runningSeries_ = RunningSeries(&items(), std::move(series));
     const std::span<const std::uint32_t> all(positions_);
     expensesThisPeriod_ = TransactionSelection(&items(), all.first(expenses));
     incomesThisPeriod_ = TransactionSelection(&items(), all.subspan(expenses));

@@ -63,7 +63,7 @@ std::vector<ui::ChartMark> RemainingForPeriodView::chartMarks() const {
     const std::string seriesName = L("Value", "The y value of the remaining-for-period chart");
     std::vector<ui::ChartMark> marks;
     marks.reserve(series.size());
-    for (const auto& point : series)
+    for (const RunningTotalPoint point : series)
         marks.push_back(ui::ChartMark{ui::MarkKind::line, day.string(point.date).value_or(""), point.value,
                                       seriesName, std::nullopt});
     return marks;
@@ -74,12 +74,12 @@ void RemainingForPeriodView::chartDragChanged(Date date) const {
     ++state_->dragGeneration;
     if (series.empty())
         return;
-    const RunningTotalPoint* nearest = &series.front();
-    for (const auto& point : series)
-        if (std::abs(point.date - date) < std::abs(nearest->date - date))
-            nearest = &point;
-    state_->selectedValue = nearest->value;
-    state_->selectedDate = nearest->date;
+    RunningTotalPoint nearest = series.front();
+    for (const RunningTotalPoint point : series)
+        if (std::abs(point.date - date) < std::abs(nearest.date - date))
+            nearest = point;
+    state_->selectedValue = nearest.value;
+    state_->selectedDate = nearest.date;
     state_->isSelectionOverlayVisible = true;
 }
 
