@@ -99,7 +99,7 @@ private:
             (key.head ^ (key.tail * 0x9E3779B97F4A7C15ull) ^ key.size) * 0xC2B2AE3D27D4EB4Full;
         return static_cast<std::size_t>(mixed >> 32) & mask;
     }
-    std::size_t groupOf(std::string_view name) {
+    [[gnu::always_inline]] std::size_t groupOf(std::string_view name) {
         const NameKey key = keyOf(name);
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {

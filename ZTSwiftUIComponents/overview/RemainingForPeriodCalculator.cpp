@@ -41,10 +41,10 @@ RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const 
     std::vector<std::uint32_t> positions(n);
     std::uint32_t* const position = positions.data();
     std::size_t expenses = 0, others = 0;
-    std::vector<double> series;
-    series.reserve(n);
+    // Every entry is written below, so the buffer is not zeroed first.
+    auto series = std::make_unique_for_overwrite<double[]>(n);
     CategoryGrouping groups[2];
-    double sums[2][3] = {}; // [expense][current, previous, other]
+    double sums[2][2] = {}; // [expense][current, previous]
     std::optional<CalendarYears> years;
     if (calendar)
         years.emplace(*calendar);
@@ -67,13 +67,15 @@ RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const 
         others += !expense;
         groups[expense].add(t, t.categoryName(), amount, date);
         if (years) {
+            // Lists come sorted by date, so which year a transaction falls in is well predicted.
             const int year = years->yearOf(date);
-            sums[expense][year == currentPeriodInterval_    ? 0
-                          : year == previousPeriodInterval_ ? 1
-                                                            : 2] += amount;
+            if (year == currentPeriodInterval_)
+                sums[expense][0] += amount;
+            else if (year == previousPeriodInterval_)
+                sums[expense][1] += amount;
         }
         running += expense ? amount : -amount;
-        series.push_back(running);
+        series[i] = running;
     }
     if (currentPeriodInterval_ == previousPeriodInterval_) {
         sums[0][1] = sums[0][0];

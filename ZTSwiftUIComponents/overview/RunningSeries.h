@@ -5,8 +5,8 @@
 #include <compare>
 #include <cstddef>
 #include <iterator>
+#include <memory>
 #include <span>
-#include <vector>
 
 namespace zt {
 
@@ -67,23 +67,24 @@ public:
     using iterator = const_iterator;
 
     RunningSeries() = default;
-    /// values[i] is the running value after list[i]; as many values as the list has elements.
-    RunningSeries(const ReportTransactionList* list, std::vector<double> values)
-        : list_(list), values_(std::move(values)) {}
+    /// values[i] is the running value after list[i], for each of the list's elements.
+    RunningSeries(const ReportTransactionList* list, std::unique_ptr<double[]> values)
+        : list_(list), values_(std::move(values)), size_(list->size()) {}
 
     const_iterator begin() const { return const_iterator(this, 0); }
-    const_iterator end() const { return const_iterator(this, values_.size()); }
-    std::size_t size() const { return values_.size(); }
-    bool empty() const { return values_.empty(); }
+    const_iterator end() const { return const_iterator(this, size_); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
     RunningTotalPoint operator[](std::size_t i) const { return {(*list_)[i]->date(), values_[i]}; }
     RunningTotalPoint front() const { return (*this)[0]; }
     RunningTotalPoint back() const { return (*this)[size() - 1]; }
     /// The running values alone, in list order.
-    std::span<const double> values() const { return values_; }
+    std::span<const double> values() const { return {values_.get(), size_}; }
 
 private:
     const ReportTransactionList* list_ = nullptr;
-    std::vector<double> values_;
+    std::unique_ptr<double[]> values_;
+    std::size_t size_ = 0;
 };
 
 } // namespace zt
