@@ -5,8 +5,15 @@
 
 namespace zt {
 
-std::size_t CategoryGrouping::addGroup(std::string_view name, const NameKey& key, std::size_t freeSlot) {
-    groups_.push_back(Group{name});
+double CategoryGrouping::sum() const {
+    double sum = 0;
+    for (const Group& group : groups_)
+        sum += group.total;
+    return sum;
+}
+
+std::size_t CategoryGrouping::addGroup(Group group, const NameKey& key, std::size_t freeSlot) {
+    groups_.push_back(group);
     keys_.push_back(key);
     slots_[freeSlot] = static_cast<std::uint32_t>(groups_.size());
     if (16 * groups_.size() > slots_.size()) {

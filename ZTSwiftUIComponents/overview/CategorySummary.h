@@ -52,21 +52,18 @@ public:
     }
     /// The same with the transaction's category name, amount and date already read.
     void add(const TransactionConformable& transaction, std::string_view name, double amount, Date date) {
-        Group& group = groups_[groupOf(name)];
-        if (!group.first) {
-            group.first = group.newest = &transaction;
-            group.newestDate = date;
-        } else if (date > group.newestDate) {
+        // A new group starts with this transaction as its first and newest.
+        Group& group = groups_[groupOf(name, transaction, date)];
+        if (date > group.newestDate) {
             group.newest = &transaction;
             group.newestDate = date;
         }
         group.total += amount;
-        sum_ += amount;
     }
 
     const std::vector<Group>& groups() const { return groups_; }
-    /// The sum of every amount added, in the order added.
-    double sum() const { return sum_; }
+    /// The sum of every amount added, group by group.
+    double sum() const;
 
 private:
     struct NameKey {
@@ -99,26 +96,27 @@ private:
             (key.head ^ (key.tail * 0x9E3779B97F4A7C15ull) ^ key.size) * 0xC2B2AE3D27D4EB4Full;
         return static_cast<std::size_t>(mixed >> 32) & mask;
     }
-    [[gnu::always_inline]] std::size_t groupOf(std::string_view name) {
+    // Inlined into the caller's pass: a call per transaction costs more than the lookup.
+    [[gnu::always_inline]] std::size_t groupOf(std::string_view name,
+                                               const TransactionConformable& transaction, Date date) {
         const NameKey key = keyOf(name);
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {
             const std::uint32_t slot = slots_[i];
             if (slot == 0)
-                return addGroup(name, key, i);
+                return addGroup(Group{name, 0, &transaction, &transaction, date}, key, i);
             // Up to 16 bytes the key holds every byte of the name, so equal keys are equal names.
             if (keys_[slot - 1] == key && (key.size <= 16 || groups_[slot - 1].name == name))
                 return slot - 1;
         }
     }
-    std::size_t addGroup(std::string_view name, const NameKey& key, std::size_t freeSlot);
+    std::size_t addGroup(Group group, const NameKey& key, std::size_t freeSlot);
 
     std::vector<Group> groups_;
     std::vector<NameKey> keys_; // keys_[i] is the key of groups_[i]
     // Group index + 1 by key, 0 where free. Kept at most 1/16 full: a name that has to step
     // past another's slot pays a mispredicted branch on every one of its transactions.
     std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(512);
-    double sum_ = 0;
 };
 
 /// The calendar year of instants in one calendar, from the local bounds of the years met so far:
