@@ -149,12 +149,21 @@ TEST_F(RemainingForPeriodCalculatorTest, ManyCategoriesOfEveryLengthStayApartAnd
 }
 
 TEST_F(RemainingForPeriodCalculatorTest, RunningSeriesAddsExpensesAndSubtractsTheRest) {
-    RemainingForPeriodCalculator c({tx("a", 10, true, at(2025, 3, 1)), tx("b", 4, false, at(2025, 1, 1)),
-                                    tx("c", 1, true, at(2024, 1, 1))},
-                                   2025, 2024);
-    EXPECT_THAT(c.runningSeries(),
+    const auto moved = tx("b", 4, false, at(2025, 1, 1));
+    RemainingForPeriodCalculator c(
+        {tx("a", 10, true, at(2025, 3, 1)), moved, tx("c", 1, true, at(2024, 1, 1))}, 2025, 2024);
+    const auto& series = c.runningSeries();
+    EXPECT_THAT(series,
                 ElementsAre(RunningTotalPoint{at(2025, 3, 1), 10}, RunningTotalPoint{at(2025, 1, 1), 6},
                             RunningTotalPoint{at(2024, 1, 1), 7}));
+    EXPECT_EQ(series.end() - series.begin(), 3);
+    EXPECT_EQ(series.begin()[2], series.back());
+    EXPECT_THAT(series.values(), ElementsAre(10, 6, 7));
+
+    // A point carries its transaction's date, even after the host moves it in place; the values
+    // stay as computed.
+    moved->setDate(at(2025, 2, 1));
+    EXPECT_EQ(series[1], (RunningTotalPoint{at(2025, 2, 1), 6}));
 }
 
 TEST_F(RemainingForPeriodCalculatorTest, DeleteRemovesTheSameObjectOnlyAndKeepsFigures) {
