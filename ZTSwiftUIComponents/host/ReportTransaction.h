@@ -64,8 +64,9 @@ public:
     static std::vector<std::shared_ptr<ReportTransaction>> demoInMulticurrency();
 
 private:
-    // The fields every figure reads come first, so a pass over many transactions touches one
-    // cache line of each.
+    // The fields every figure reads come first, within the record's first 64 bytes (vtable
+    // pointer, amount, date, flags, category name with its short-string buffer), so a pass over
+    // many transactions touches two cache lines of each at most and can fetch them ahead.
     double amount_;
     Date date_;
     bool isExpense_;

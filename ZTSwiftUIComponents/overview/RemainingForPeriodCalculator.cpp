@@ -1,6 +1,7 @@
 #include "RemainingForPeriodCalculator.h"
 
 #include "ZTSwiftUIComponents/host/DemoCatalogue.h"
+#include "ZTSwiftUIComponents/host/RecordPrefetch.h"
 #include "platform/Environment.h"
 
 #include <algorithm>
@@ -10,10 +11,6 @@
 #include <utility>
 
 namespace zt {
-
-namespace {
-constexpr std::size_t prefetchDistance = 16;
-} // namespace
 
 RemainingForPeriodCalculator::RemainingForPeriodCalculator(ReportTransactionList items_,
                                                            int currentPeriodInterval,
@@ -50,13 +47,7 @@ RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const 
         years.emplace(*calendar);
     double running = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        // The transactions lie all over the heap and the work per transaction is long enough to
-        // hide few misses on its own: fetch the lines read here a few transactions ahead.
-        if (i + prefetchDistance < n) {
-            const ReportTransaction& ahead = *list[i + prefetchDistance];
-            __builtin_prefetch(&ahead);
-            __builtin_prefetch(reinterpret_cast<const char*>(&ahead.categoryName() + 1) - 1);
-        }
+        prefetchRecordAhead(list, i);
         const ReportTransaction& t = *list[i];
         const double amount = t.amount();
         const Date date = t.date();

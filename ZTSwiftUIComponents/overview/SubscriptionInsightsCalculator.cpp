@@ -1,5 +1,6 @@
 #include "SubscriptionInsightsCalculator.h"
 
+#include "ZTSwiftUIComponents/host/RecordPrefetch.h"
 #include "platform/Calendar.h"
 #include "platform/Environment.h"
 #include "platform/LocaleNames.h"
@@ -60,8 +61,10 @@ void SubscriptionInsightsCalculator::update(std::optional<TransactionConformable
             calendar.date(year + 1, 1, 1).value_or(Date{never}).secondsSinceReferenceDate;
         Date earliest = transactions_->front()->date();
         Date latest = earliest;
-        for (const auto& handle : *transactions_) {
-            const TransactionConformable& t = *handle;
+        const TransactionConformableList& list = *transactions_;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            prefetchRecordAhead(list, i);
+            const TransactionConformable& t = *list[i];
             const Date date = t.date();
             const double amount = t.amount();
             const double at = date.secondsSinceReferenceDate;

@@ -1,5 +1,6 @@
 #include "YearlyProjectionsCalculator.h"
 
+#include "ZTSwiftUIComponents/host/RecordPrefetch.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
 #include "platform/StringTable.h"
@@ -100,8 +101,10 @@ YearlyProjectionsCalculator::YearlyProjectionsCalculator(TransactionConformableL
     YearTotals expenseYears, incomeYears;
     double allIncome = 0, allExpense = 0, yearIncome = 0, yearExpense = 0;
     CalendarYears years(calendar);
-    for (const auto& handle : transactions()) {
-        const TransactionConformable& t = *handle;
+    const TransactionConformableList& list = transactions();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        prefetchRecordAhead(list, i);
+        const TransactionConformable& t = *list[i];
         const double amount = t.amount();
         const Date date = t.date();
         const int y = years.yearOf(date);
