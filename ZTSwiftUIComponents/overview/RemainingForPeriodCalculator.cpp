@@ -58,7 +58,7 @@ RemainingForPeriodCalculator::YearSums RemainingForPeriodCalculator::scan(const 
         others += !expense;
         groups[expense].add(t, t.categoryName(), amount, date);
         if (years) {
-            // Lists come sorted by date, so which year a transaction falls in is well predicted.
+            // Hosts hand lists sorted by date, so which year a transaction falls in is well predicted.
             const int year = years->yearOf(date);
             if (year == currentPeriodInterval_)
                 sums[expense][0] += amount;
