@@ -1,10 +1,9 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/host/ReportTransaction.h"
+#include "ZTSwiftUIComponents/overview/IndexIterator.h"
 
-#include <compare>
 #include <cstddef>
-#include <iterator>
 #include <memory>
 #include <span>
 
@@ -32,38 +31,7 @@ public:
     using reference = RunningTotalPoint; // points are made on reading
     using const_reference = RunningTotalPoint;
 
-    class const_iterator {
-    public:
-        using iterator_concept = std::random_access_iterator_tag;
-        using iterator_category = std::input_iterator_tag; // yields values, not references
-        using value_type = RunningTotalPoint;
-        using difference_type = std::ptrdiff_t;
-        using reference = RunningTotalPoint;
-
-        const_iterator() = default;
-        const_iterator(const RunningSeries* series, std::size_t at) : series_(series), at_(at) {}
-
-        RunningTotalPoint operator*() const { return (*series_)[at_]; }
-        RunningTotalPoint operator[](difference_type n) const { return *(*this + n); }
-        const_iterator& operator++() { return ++at_, *this; }
-        const_iterator operator++(int) { return const_iterator(series_, at_++); }
-        const_iterator& operator--() { return --at_, *this; }
-        const_iterator operator--(int) { return const_iterator(series_, at_--); }
-        const_iterator& operator+=(difference_type n) { return at_ += static_cast<std::size_t>(n), *this; }
-        const_iterator& operator-=(difference_type n) { return at_ -= static_cast<std::size_t>(n), *this; }
-        friend const_iterator operator+(const_iterator i, difference_type n) { return i += n; }
-        friend const_iterator operator+(difference_type n, const_iterator i) { return i += n; }
-        friend const_iterator operator-(const_iterator i, difference_type n) { return i -= n; }
-        friend difference_type operator-(const const_iterator& a, const const_iterator& b) {
-            return static_cast<difference_type>(a.at_) - static_cast<difference_type>(b.at_);
-        }
-        friend bool operator==(const const_iterator& a, const const_iterator& b) { return a.at_ == b.at_; }
-        friend auto operator<=>(const const_iterator& a, const const_iterator& b) { return a.at_ <=> b.at_; }
-
-    private:
-        const RunningSeries* series_ = nullptr;
-        std::size_t at_ = 0;
-    };
+    using const_iterator = IndexIterator<RunningSeries, RunningTotalPoint>;
     using iterator = const_iterator;
 
     RunningSeries() = default;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/host/ReportTransaction.h"
+#include "ZTSwiftUIComponents/overview/IndexIterator.h"
 
-#include <compare>
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <memory>
 #include <span>
 
@@ -24,40 +23,7 @@ public:
     using reference = const value_type&;
     using const_reference = const value_type&;
 
-    class const_iterator {
-    public:
-        using iterator_category = std::random_access_iterator_tag;
-        using iterator_concept = std::random_access_iterator_tag;
-        using value_type = TransactionSelection::value_type;
-        using difference_type = std::ptrdiff_t;
-        using reference = const value_type&;
-        using pointer = const value_type*;
-
-        const_iterator() = default;
-        const_iterator(const ReportTransactionList* list, const std::uint32_t* at) : list_(list), at_(at) {}
-
-        reference operator*() const { return (*list_)[*at_]; }
-        pointer operator->() const { return &**this; }
-        reference operator[](difference_type n) const { return (*list_)[at_[n]]; }
-        const_iterator& operator++() { return ++at_, *this; }
-        const_iterator operator++(int) { return const_iterator(list_, at_++); }
-        const_iterator& operator--() { return --at_, *this; }
-        const_iterator operator--(int) { return const_iterator(list_, at_--); }
-        const_iterator& operator+=(difference_type n) { return at_ += n, *this; }
-        const_iterator& operator-=(difference_type n) { return at_ -= n, *this; }
-        friend const_iterator operator+(const_iterator i, difference_type n) { return i += n; }
-        friend const_iterator operator+(difference_type n, const_iterator i) { return i += n; }
-        friend const_iterator operator-(const_iterator i, difference_type n) { return i -= n; }
-        friend difference_type operator-(const const_iterator& a, const const_iterator& b) {
-            return a.at_ - b.at_;
-        }
-        friend bool operator==(const const_iterator& a, const const_iterator& b) { return a.at_ == b.at_; }
-        friend auto operator<=>(const const_iterator& a, const const_iterator& b) { return a.at_ <=> b.at_; }
-
-    private:
-        const ReportTransactionList* list_ = nullptr;
-        const std::uint32_t* at_ = nullptr;
-    };
+    using const_iterator = IndexIterator<TransactionSelection, reference>;
     using iterator = const_iterator;
 
     TransactionSelection() = default;
@@ -65,8 +31,8 @@ public:
     TransactionSelection(const ReportTransactionList* list, std::span<const std::uint32_t> positions)
         : list_(list), positions_(positions) {}
 
-    const_iterator begin() const { return const_iterator(list_, positions_.data()); }
-    const_iterator end() const { return const_iterator(list_, positions_.data() + positions_.size()); }
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, size()); }
     std::size_t size() const { return positions_.size(); }
     bool empty() const { return positions_.empty(); }
     reference operator[](std::size_t i) const { return (*list_)[positions_[i]]; }

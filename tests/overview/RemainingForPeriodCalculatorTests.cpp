@@ -3,12 +3,16 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <iterator>
 
 using namespace zt;
 using ::testing::ElementsAre;
 using ::testing::Field;
 
 namespace {
+
+static_assert(std::random_access_iterator<TransactionSelection::const_iterator>);
+static_assert(std::random_access_iterator<RunningSeries::const_iterator>);
 
 constexpr const char* zone = "Europe/Berlin";
 
