@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <stdexcept>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
@@ -49,7 +50,6 @@ Environment Environment::makeProcessDefault() {
         const double unix = duration<double>(system_clock::now().time_since_epoch()).count();
         return Date::fromUnixSeconds(unix);
     };
-    env.mainQueue_ = std::make_shared<ManualMainQueue>();
     env.userDefaults_ = std::make_shared<InMemoryUserDefaults>();
     return env;
 }
@@ -61,7 +61,16 @@ const Environment& Environment::current() {
     return *s;
 }
 
-Calendar Environment::calendar() const { return Calendar(timeZone_); }
+Calendar Environment::calendar() const {
+    return Calendar(timeZone_);
+}
+
+MainQueue& Environment::mainQueue() const {
+    if (!mainQueue_)
+        throw std::logic_error("no main queue: the host must give one (Environment::Override with "
+                               "Settings::mainQueue) before the library posts work to it");
+    return *mainQueue_;
+}
 
 Environment::Override::Override(Settings settings) {
     current();
@@ -71,17 +80,29 @@ Environment::Override::Override(Settings settings) {
         next.locale_ = *settings.locale;
     if (settings.timeZone)
         next.timeZone_ = *settings.timeZone;
-    if (settings.clock)
-        next.clock_ = std::move(settings.clock);
-    else if (settings.now)
-        next.clock_ = [d = *settings.now] { return d; };
     if (settings.mainQueue)
         next.mainQueue_ = std::move(settings.mainQueue);
+    if (settings.clock)
+        next.clock_ = std::move(settings.clock);
+    else if (settings.now) {
+        // One time source: a manual queue's virtual time is the clock, so work that runs "after
+        // 2 s" sees now 2 s later.
+        if (const auto manual = std::dynamic_pointer_cast<ManualMainQueue>(next.mainQueue_)) {
+            const std::weak_ptr<ManualMainQueue> weak = manual;
+            next.clock_ = [weak, start = *settings.now, origin = manual->now()] {
+                const auto queue = weak.lock();
+                return queue ? start + (queue->now() - origin) : start;
+            };
+        } else
+            next.clock_ = [d = *settings.now] { return d; };
+    }
     if (settings.userDefaults)
         next.userDefaults_ = std::move(settings.userDefaults);
     slot() = std::make_shared<const Environment>(std::move(next));
 }
 
-Environment::Override::~Override() { slot() = previous_; }
+Environment::Override::~Override() {
+    slot() = previous_;
+}
 
 } // namespace zt

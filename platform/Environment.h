@@ -22,10 +22,12 @@ public:
 
     /// The values an Override changes; unset members keep the enclosing environment's.
     struct Settings {
-        std::optional<std::string> locale{}; // ICU/BCP-47 identifier such as "en_US" or "de-DE"
+        std::optional<std::string> locale{};   // ICU/BCP-47 identifier such as "en_US" or "de-DE"
         std::optional<std::string> timeZone{}; // IANA identifier such as "Europe/Berlin"
-        std::optional<Date> now{};           // a fixed clock
-        Clock clock{};                       // a moving clock (wins over now)
+        /// The clock starts here; with a ManualMainQueue in force it moves with the queue's
+        /// virtual time (advancing the queue by 5 s moves now by 5 s), else it stands still.
+        std::optional<Date> now{};
+        Clock clock{}; // a moving clock (wins over now)
         std::shared_ptr<MainQueue> mainQueue{};
         std::shared_ptr<UserDefaults> userDefaults{};
     };
@@ -39,7 +41,9 @@ public:
     /// The current calendar: Gregorian in the environment's time zone.
     Calendar calendar() const;
     Date now() const { return clock_(); }
-    MainQueue& mainQueue() const { return *mainQueue_; }
+    /// The main queue the host or test gave. There is none by default: work posted without one
+    /// would silently never run, so asking for it throws std::logic_error instead.
+    MainQueue& mainQueue() const;
     UserDefaults& userDefaults() const { return *userDefaults_; }
 
     /// Pins parts of the environment until destroyed; overrides nest.

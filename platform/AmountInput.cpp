@@ -1,0 +1,112 @@
+#include "AmountInput.h"
+
+#include "Environment.h"
+#include "NumberFormatter.h"
+
+#include <cmath>
+#include <map>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+namespace zt {
+
+namespace {
+
+/// One decimal formatter per locale and thread: making one costs far more than a parse.
+const NumberFormatter& decimalFormatter(const std::string& locale) {
+    thread_local std::map<std::string, NumberFormatter, std::less<>> formatters;
+    auto it = formatters.find(locale);
+    if (it == formatters.end())
+        it = formatters.emplace(locale, NumberFormatter::decimal(locale)).first;
+    return it->second;
+}
+
+bool isSpaceLike(UChar32 c) {
+    return u_isUWhiteSpace(c) || c == 0x00A0 || c == 0x202F || c == 0x2007;
+}
+bool isApostropheLike(UChar32 c) {
+    return c == u'\'' || c == 0x2019 || c == 0x02BC;
+}
+
+} // namespace
+
+std::optional<double> parseAmount(std::string_view text, const std::string& localeIdentifier) {
+    icu::UnicodeString input =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    // A text that is not valid UTF-8 holds replacement characters, which no number has.
+    int32_t start = 0, end = input.length();
+    while (start < end && isSpaceLike(input.char32At(start)))
+        start = input.moveIndex32(start, 1);
+    while (end > start && isSpaceLike(input.char32At(input.moveIndex32(end, -1))))
+        end = input.moveIndex32(end, -1);
+    if (start == end)
+        return std::nullopt;
+
+    bool negative = false;
+    const UChar32 first = input.char32At(start);
+    if (first == u'+' || first == u'-' || first == 0x2212) {
+        negative = first != u'+';
+        start = input.moveIndex32(start, 1);
+    }
+    if (start == end)
+        return std::nullopt;
+    const UChar32 second = input.char32At(start);
+    if (second == u'+' || second == u'-' || second == 0x2212)
+        return std::nullopt;
+
+    const auto& formatter = decimalFormatter(localeIdentifier);
+    const icu::UnicodeString grouping = icu::UnicodeString::fromUTF8(formatter.groupingSeparator());
+    const UChar32 groupingChar = grouping.length() > 0 ? grouping.char32At(0) : 0;
+    icu::UnicodeString body;
+    for (int32_t i = start; i < end; i = input.moveIndex32(i, 1)) {
+        UChar32 c = input.char32At(i);
+        // ICU would read an exponent ("1e5"); an amount has none.
+        if (u_isalpha(c))
+            return std::nullopt;
+        // The sign was the first character; another one, or a space inside, is not a number
+        // unless the locale groups with it.
+        if ((isSpaceLike(c) && isSpaceLike(groupingChar)) ||
+            (isApostropheLike(c) && isApostropheLike(groupingChar)))
+            c = groupingChar;
+        body.append(c);
+    }
+    std::string normalised;
+    body.toUTF8String(normalised);
+    const auto value = formatter.number(normalised);
+    if (!value || !std::isfinite(*value) || std::signbit(*value))
+        return std::nullopt; // a second sign inside the body
+    return negative ? -*value : *value;
+}
+
+AmountField::AmountField() : AmountField(std::string{}) {}
+
+AmountField::AmountField(std::string text, std::optional<std::string> localeIdentifier)
+    : locale_(localeIdentifier ? std::move(*localeIdentifier) : Environment::current().localeIdentifier()) {
+    setText(std::move(text));
+}
+
+AmountField AmountField::showing(std::optional<double> value, std::optional<std::string> localeIdentifier) {
+    AmountField field(std::string{}, std::move(localeIdentifier));
+    if (value) {
+        auto formatter = decimalFormatter(field.locale_);
+        formatter.setUsesGroupingSeparator(false).setMaximumFractionDigits(10);
+        field.setText(formatter.string(*value).value_or(std::string{}));
+    }
+    return field;
+}
+
+void AmountField::setText(std::string text) {
+    text_ = std::move(text);
+    value_ = parseAmount(text_, locale_);
+    empty_ = text_.find_first_not_of(" \t\n\r") == std::string::npos;
+    if (!empty_ && !value_) {
+        // Only Unicode spaces other than ASCII ones make a text look non-empty yet blank.
+        const icu::UnicodeString u = icu::UnicodeString::fromUTF8(text_);
+        bool blank = true;
+        for (int32_t i = 0; i < u.length() && blank; i = u.moveIndex32(i, 1))
+            blank = isSpaceLike(u.char32At(i));
+        empty_ = blank;
+    }
+}
+
+} // namespace zt
