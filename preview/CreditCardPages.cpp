@@ -1,22 +1,23 @@
 #include "Gallery.h"
 #include "mocks/CreditCardDemos.h"
-#include "platform/MainQueue.h"
+
+#include <memory>
 
 namespace zt::preview {
 
 std::vector<Page> creditCardPages() {
     return {
         {"credit-card-details", "Credit card details",
-         [] {
-             const CreditCardDemo demo;
-             return demo.detailsScreen();
+         [](PageContext&) -> Screen {
+             auto demo = std::make_shared<const CreditCardDemo>();
+             return [demo] { return demo->detailsScreen(); };
          }},
         {"credit-card-entry", "Credit card sections of the account form",
-         [] {
-             const CreditCardDemo demo;
-             // The reminder status arrives through the main queue, as on a device.
-             dynamic_cast<ManualMainQueue&>(MainQueue::main()).drain();
-             return demo.entrySections();
+         [](PageContext&) -> Screen {
+             // The reminder status arrives through the main queue, as on a device; the gallery
+             // draws the page again once it has.
+             auto demo = std::make_shared<const CreditCardDemo>();
+             return [demo] { return demo->entrySections(); };
          }},
     };
 }

@@ -2,12 +2,19 @@
 
 namespace zt::preview {
 
+std::vector<Subsystem> gallery() {
+    return {
+        {"Host records", hostPages()},
+        {"Overview", overviewPages()},
+        {"Credit cards", creditCardPages()},
+    };
+}
+
 std::vector<Page> allPages() {
     std::vector<Page> pages;
-    for (auto part : {hostPages, overviewPages, creditCardPages}) {
-        auto more = part();
-        pages.insert(pages.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
-    }
+    for (auto& subsystem : gallery())
+        for (auto& page : subsystem.pages)
+            pages.push_back(std::move(page));
     return pages;
 }
 

@@ -61,9 +61,9 @@ ui::View paymentDuePage() {
 
 std::vector<Page> hostPages() {
     return {
-        {"accounts", "Demo accounts", accountsPage},
-        {"transactions", "Demo transactions", transactionsPage},
-        {"payment-due", "Payment-due message", paymentDuePage},
+        {"accounts", "Demo accounts", [](PageContext&) -> Screen { return accountsPage; }},
+        {"transactions", "Demo transactions", [](PageContext&) -> Screen { return transactionsPage; }},
+        {"payment-due", "Payment-due message", [](PageContext&) -> Screen { return paymentDuePage; }},
     };
 }
 

@@ -16,67 +16,75 @@
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 
+#include <memory>
+#include <utility>
+
 namespace zt::preview {
 
 namespace {
 
-ManualMainQueue& demoQueue() {
-    return dynamic_cast<ManualMainQueue&>(MainQueue::main());
+Screen overviewPage(PageContext& context) {
+    auto screen = std::make_shared<const NewOverviewScreen2024>(settled([&](ManualMainQueue& queue) {
+        return makeLoadedOverviewScreen(std::make_shared<MockOverviewDatabase>(),
+                                        std::make_shared<MockSyncManager>(), queue, context.router);
+    }));
+    return [screen] { return screen->body(); };
 }
 
-ui::View overviewPage() {
-    auto screen = makeLoadedOverviewScreen(std::make_shared<MockOverviewDatabase>(),
-                                           std::make_shared<MockSyncManager>(), demoQueue());
-    return screen.body();
+Screen dailyLimitPage(PageContext&) {
+    const auto [database, today] = settled([](ManualMainQueue&) {
+        auto database = std::make_shared<MockOverviewDatabase>();
+        auto today = std::make_shared<ReportTransactionList>();
+        database->fetchTodayTransactions({}, [today](ReportTransactionList t) { *today = std::move(t); });
+        return std::make_pair(database, today);
+    });
+    auto model = database->makeDailyLimitViewModel({}, *today);
+    const auto card = std::make_shared<const DailyLimitCardView>(model);
+    const auto detail = std::make_shared<const DailyLimitView>(model);
+    const auto settings = std::make_shared<const DailyLimitSettingsView>(
+        model->currencyFormatter(), model->automaticDailyBudget(), model->dailyLimit(),
+        model->calculationType(), [weak = std::weak_ptr(model)](std::optional<double> limit) {
+            if (const auto m = weak.lock())
+                m->updateDailyLimit(limit);
+        });
+    return [database, model, card, detail, settings] {
+        return ui::vstack(
+            {card->body(), detail->body(), settings->body(), DailyLimitInformationView().body()});
+    };
 }
 
-std::shared_ptr<DailyLimitViewModel> demoDailyLimit() {
-    auto database = std::make_shared<MockOverviewDatabase>();
-    ReportTransactionList today;
-    database->fetchTodayTransactions({}, [&](ReportTransactionList t) { today = std::move(t); });
-    demoQueue().drain();
-    return database->makeDailyLimitViewModel({}, today);
-}
-
-ui::View dailyLimitPage() {
-    const auto viewModel = demoDailyLimit();
-    return ui::vstack({DailyLimitCardView(viewModel).body(), DailyLimitView(viewModel).body(),
-                       DailyLimitSettingsView(
-                           viewModel->currencyFormatter(), viewModel->automaticDailyBudget(),
-                           viewModel->dailyLimit(), viewModel->calculationType(),
-                           [viewModel](std::optional<double> limit) { viewModel->updateDailyLimit(limit); })
-                           .body(),
-                       DailyLimitInformationView().body()});
-}
-
-ui::View remainingForPeriodPage() {
-    return RemainingForPeriodView(RemainingForPeriodCalculator::demo(),
-                                  Environment::current().localeIdentifier())
-        .body();
+Screen remainingForPeriodPage(PageContext&) {
+    const auto view = std::make_shared<const RemainingForPeriodView>(
+        RemainingForPeriodCalculator::demo(), Environment::current().localeIdentifier());
+    return [view] { return view->body(); };
 }
 
 TransactionConformableList demoSubscription() {
-    // The monthly streaming payments of the demo year stand for one subscription.
+    // One repeating series: the monthly streaming plan. Other entertainment (cinema tickets) is
+    // no part of it.
     TransactionConformableList occurrences;
     for (const auto& t : ReportTransaction::demo(mocks::demoNow()))
-        if (t->categoryName() == "Entertainment")
+        if (t->payee() == "StreamBox")
             occurrences.push_back(t);
     return occurrences;
 }
 
-ui::View subscriptionInsightsPage() {
-    auto calculator = std::make_shared<SubscriptionInsightsCalculator>(
-        demoSubscription(), Environment::current().localeIdentifier());
-    return SubscriptionInsightsView(calculator).body();
+Screen subscriptionInsightsPage(PageContext&) {
+    const auto view =
+        std::make_shared<const SubscriptionInsightsView>(std::make_shared<SubscriptionInsightsCalculator>(
+            demoSubscription(), Environment::current().localeIdentifier()));
+    return [view] { return view->body(); };
 }
 
-ui::View yearlyProjectionsPage() {
+Screen yearlyProjectionsPage(PageContext&) {
     TransactionConformableList transactions;
     for (const auto& t : ReportTransaction::demo(mocks::demoNow()))
         transactions.push_back(t);
     const int year = Calendar::current().component(CalendarComponent::year, mocks::demoNow());
-    auto calculator = std::make_shared<YearlyProjectionsCalculator>(std::move(transactions), year);
-    return YearlyProjectionsView(calculator, Environment::current().localeIdentifier()).body();
+    const auto view = std::make_shared<const YearlyProjectionsView>(
+        std::make_shared<YearlyProjectionsCalculator>(std::move(transactions), year),
+        Environment::current().localeIdentifier());
+    return [view] { return view->body(); };
 }
 
 } // namespace

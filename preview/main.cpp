@@ -1,15 +1,10 @@
-// The preview: every gallery screen on demo data, printed with the text renderer, in English and
-// German. `zt-preview [page ...] [--locale ID ...]` limits the pages or locales.
+// The preview gallery: every screen of the library on demo data.
+//   zt-preview [--text] [page ...] [--locale ID ...]   print the pages with the text renderer
+//   zt-preview --list                                  name the pages
 #include "Gallery.h"
-#include "mocks/DemoClock.h"
-#include "platform/Environment.h"
-#include "platform/MainQueue.h"
-#include "platform/UserDefaults.h"
-#include "platform/ui/TextRenderer.h"
+#include "TextPreview.h"
 
-#include <algorithm>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,32 +18,12 @@ int main(int argc, char** argv) {
             for (const auto& page : zt::preview::allPages())
                 std::cout << page.name << "\t" << page.title << "\n";
             return 0;
-        } else
+        } else if (arg != "--text")
             names.push_back(arg);
     }
     if (locales.empty())
         locales = {"en_US", "de_DE"};
-
-    int shown = 0;
-    for (const auto& locale : locales) {
-        // Demo mode: a fixed day, zone and fresh settings, so every run prints the same screens.
-        auto queue = std::make_shared<zt::ManualMainQueue>();
-        zt::Environment::Override demo({.locale = locale,
-                                        .timeZone = "Europe/Berlin",
-                                        .now = zt::mocks::demoNow(),
-                                        .mainQueue = queue,
-                                        .userDefaults = std::make_shared<zt::InMemoryUserDefaults>()});
-        for (const auto& page : zt::preview::allPages()) {
-            if (!names.empty() && std::find(names.begin(), names.end(), page.name) == names.end())
-                continue;
-            const auto view = page.build();
-            queue->drain();
-            std::cout << "=== " << page.title << " (" << page.name << ", " << locale << ") ===\n"
-                      << zt::ui::TextRenderer::render(view) << "\n";
-            ++shown;
-        }
-    }
-    if (shown == 0) {
+    if (zt::preview::printPages(names, locales, std::cout) == 0) {
         std::cerr << "no such page; --list shows them\n";
         return 1;
     }
