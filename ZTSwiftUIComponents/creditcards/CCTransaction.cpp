@@ -2,12 +2,12 @@
 
 namespace zt {
 
-void CCTransaction::encode(CreditCardJSONWriter& writer) const {
+void CCTransaction::encode(JSONWriter& writer) const {
     writer.setDate("date", date_);
     writer.setNumber("amount", amount_);
 }
 
-CCTransaction CCTransaction::decode(const CreditCardJSONReader& reader) {
+CCTransaction CCTransaction::decode(const JSONReader& reader) {
     return CCTransaction(reader.date("date"), reader.number("amount"));
 }
 

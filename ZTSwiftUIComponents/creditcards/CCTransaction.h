@@ -16,8 +16,8 @@ public:
     double amount() const override { return amount_; }
     void setAmount(double amount) override { amount_ = amount; }
 
-    void encode(CreditCardJSONWriter& writer) const override;
-    static CCTransaction decode(const CreditCardJSONReader& reader);
+    void encode(JSONWriter& writer) const override;
+    static CCTransaction decode(const JSONReader& reader);
 
     bool operator==(const CCTransaction& other) const {
         return date_ == other.date_ && amount_ == other.amount_;

@@ -47,7 +47,7 @@ public:
     std::vector<T> transactions() const override { return transactions_; }
     void setTransactions(std::vector<T> transactions) override { transactions_ = std::move(transactions); }
 
-    void encode(CreditCardJSONWriter& writer) const override {
+    void encode(JSONWriter& writer) const override {
         writer.setString("identifier", identifier_);
         writer.setString("name", name_);
         writer.setNumber("limit", limit_);
@@ -57,7 +57,7 @@ public:
         writer.setInteger("paymentDueDay", paymentDueDay_);
         writer.setNumber("apr", apr_);
         writer.setString("iconName", iconName_);
-        std::vector<CreditCardJSONWriter> transactions;
+        std::vector<JSONWriter> transactions;
         transactions.reserve(transactions_.size());
         for (const auto& transaction : transactions_) {
             transactions.emplace_back();
@@ -67,8 +67,8 @@ public:
     }
 
     /// Reads the ten keys, in the order above, so the first missing or bad one is reported;
-    /// throws CreditCardDecodingError.
-    static CreditCard decode(const CreditCardJSONReader& reader) {
+    /// throws JSONDecodingError.
+    static CreditCard decode(const JSONReader& reader) {
         auto identifier = reader.string("identifier");
         auto name = reader.string("name");
         const double limit = reader.number("limit");
@@ -86,7 +86,7 @@ public:
         card.apr_ = apr;
         return card;
     }
-    /// A card from the bytes of dataRepresentation(); throws CreditCardDecodingError.
+    /// A card from the bytes of dataRepresentation(); throws JSONDecodingError.
     static CreditCard decode(std::string_view data) { return decodeCreditCard<CreditCard>(data); }
 
     bool operator==(const CreditCard& other) const {

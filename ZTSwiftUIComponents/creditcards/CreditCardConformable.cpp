@@ -9,7 +9,7 @@ double AnyCreditCardConformable::availableFunds() const {
 }
 
 std::string AnyCreditCardConformable::dataRepresentation() const {
-    CreditCardJSONWriter writer;
+    JSONWriter writer;
     encode(writer);
     return writer.compactString();
 }

@@ -37,7 +37,7 @@ public:
     virtual void setIconName(std::string iconName) = 0;
 
     /// Writes the card's keys into its JSON object.
-    virtual void encode(CreditCardJSONWriter& writer) const = 0;
+    virtual void encode(JSONWriter& writer) const = 0;
 
     /// What can still be spent: limit minus balance, never below 0.
     double availableFunds() const;
@@ -64,19 +64,18 @@ protected:
     CreditCardConformable& operator=(const CreditCardConformable&) = default;
 };
 
-/// A card type that can be read back: `static Card decode(const CreditCardJSONReader&)`.
+/// A card type that can be read back: `static Card decode(const JSONReader&)`.
 template <class Card>
 concept DecodableCreditCard = std::derived_from<Card, AnyCreditCardConformable> &&
-    requires(const CreditCardJSONReader& reader) {
+    requires(const JSONReader& reader) {
     { Card::decode(reader) } -> std::same_as<Card>;
 };
 
 /// A card of the requested type from bytes that dataRepresentation() (or another platform's
-/// encoder) wrote. Throws CreditCardDecodingError when the bytes are not JSON, a key is missing,
+/// encoder) wrote. Throws JSONDecodingError when the bytes are not JSON, a key is missing,
 /// or a value has the wrong type or is out of range.
 template <DecodableCreditCard Card> Card decodeCreditCard(std::string_view data) {
-    const auto document = CreditCardJSONDocument::parse(data);
-    return Card::decode(document.root());
+    return decodeJSON<Card>(data);
 }
 
 } // namespace zt

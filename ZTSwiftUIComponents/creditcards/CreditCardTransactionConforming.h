@@ -19,7 +19,7 @@ public:
     virtual void setAmount(double amount) = 0;
 
     /// Writes the transaction's keys into its JSON object.
-    virtual void encode(CreditCardJSONWriter& writer) const = 0;
+    virtual void encode(JSONWriter& writer) const = 0;
 
 protected:
     CreditCardTransactionConforming() = default;
@@ -28,11 +28,11 @@ protected:
 };
 
 /// What a card needs of its transaction type T: the accessors above, value semantics, equality,
-/// and a decoder `static T decode(const CreditCardJSONReader&)` that throws
-/// CreditCardDecodingError.
+/// and a decoder `static T decode(const JSONReader&)` that throws
+/// JSONDecodingError.
 template <class T>
 concept CreditCardTransaction = std::derived_from<T, CreditCardTransactionConforming> && std::copyable<T> &&
-    std::equality_comparable<T> && requires(const CreditCardJSONReader& reader) {
+    std::equality_comparable<T> && requires(const JSONReader& reader) {
     { T::decode(reader) } -> std::same_as<T>;
 };
 

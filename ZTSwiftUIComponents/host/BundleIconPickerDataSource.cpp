@@ -1,10 +1,10 @@
 #include "BundleIconPickerDataSource.h"
 
 #include "ZTSwiftUIComponents/host/ResourceDirectory.h"
+#include "platform/JSONDecoder.h"
 
 #include <filesystem>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 
@@ -16,34 +16,39 @@ BundleIconPickerDataSource::BundleIconPickerDataSource(std::string resourceName,
 
 std::optional<std::vector<Icon>> BundleIconPickerDataSource::decode(std::string_view json,
                                                                     std::string* error) {
-    const auto fail = [&](std::string reason) -> std::optional<std::vector<Icon>> {
-        if (error)
-            *error = std::move(reason);
-        return std::nullopt;
+    // One bad entry, or one bad field of an entry, costs only that entry or field: a catalogue
+    // shipped with a typo still offers every other icon.
+    const auto lenient = [](auto read) -> std::optional<decltype(read())> {
+        try {
+            return read();
+        } catch (const JSONDecodingError&) {
+            return std::nullopt;
+        }
     };
-    const auto root = nlohmann::json::parse(json.begin(), json.end(), nullptr, /*allow_exceptions=*/false);
-    if (root.is_discarded())
-        return fail("not JSON");
-    if (!root.is_object() || !root.contains("icons") || !root["icons"].is_array())
-        return fail("no \"icons\" array");
-    std::vector<Icon> out;
-    std::set<std::string> seen;
-    for (const auto& entry : root["icons"]) {
-        if (!entry.is_object() || !entry.contains("name") || !entry["name"].is_string())
-            continue;
-        Icon icon;
-        icon.name = entry["name"].get<std::string>();
-        if (icon.name.empty() || !seen.insert(icon.name).second)
-            continue;
-        if (entry.contains("group") && entry["group"].is_string())
-            icon.group = entry["group"].get<std::string>();
-        if (entry.contains("keywords") && entry["keywords"].is_array())
-            for (const auto& keyword : entry["keywords"])
-                if (keyword.is_string())
-                    icon.keywords.push_back(keyword.get<std::string>());
-        out.push_back(std::move(icon));
+    try {
+        const auto document = JSONDocument::parse(json);
+        std::vector<Icon> out;
+        std::set<std::string> seen;
+        for (const auto& entry : document.root().value("icons").elements()) {
+            Icon icon;
+            icon.name = lenient([&] { return entry.string("name"); }).value_or("");
+            if (icon.name.empty() || !seen.insert(icon.name).second)
+                continue;
+            icon.group = lenient([&] { return entry.string("group"); }).value_or("");
+            if (const auto keywords = lenient([&] { return entry.value("keywords").elements(); }))
+                for (const auto& keyword : *keywords)
+                    if (auto word = lenient([&] { return keyword.string(); }))
+                        icon.keywords.push_back(std::move(*word));
+            out.push_back(std::move(icon));
+        }
+        return out;
+    } catch (const JSONDecodingError& failure) {
+        if (error)
+            *error = failure.kind() == JSONDecodingError::Kind::dataCorrupted && failure.codingPath().empty()
+                         ? "not JSON"
+                         : "no \"icons\" array";
+        return std::nullopt;
     }
-    return out;
 }
 
 void BundleIconPickerDataSource::load() const {
