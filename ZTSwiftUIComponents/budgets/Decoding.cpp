@@ -57,15 +57,28 @@ std::string DecodingError::contextDescription() const {
     return debugDescription + " (coding path: " + (codingPath.empty() ? "the top level" : codingPath) + ")";
 }
 
-DecodingContainer::DecodingContainer(const nlohmann::json& value, std::string codingPath, Options options)
-    : value_(&value), path_(std::move(codingPath)), options_(options) {}
+DecodingContainer::DecodingContainer(const nlohmann::json& value, Options options)
+    : value_(&value), options_(options) {}
+
+DecodingContainer::DecodingContainer(const nlohmann::json& value, const DecodingContainer& parent,
+                                     std::string_view key, std::size_t index)
+    : value_(&value), options_(parent.options_), parent_(&parent), key_(key), index_(index) {}
+
+std::string DecodingContainer::codingPath() const {
+    if (!parent_)
+        return {};
+    std::string path = parent_->codingPath();
+    if (key_.empty())
+        return path + "[" + std::to_string(index_) + "]";
+    return path.empty() ? std::string(key_) : path + "." + std::string(key_);
+}
 
 void DecodingContainer::mismatch(std::string_view expected) const {
     if (value_->is_null())
-        throw DecodingError(DecodingError::Kind::valueNotFound, path_,
+        throw DecodingError(DecodingError::Kind::valueNotFound, codingPath(),
                             "Expected " + std::string(expected) + " value but found null instead", {},
                             std::string(expected));
-    throw DecodingError(DecodingError::Kind::typeMismatch, path_,
+    throw DecodingError(DecodingError::Kind::typeMismatch, codingPath(),
                         "Expected to decode " + std::string(expected) + " but found " + typeName(*value_) +
                             " instead",
                         {}, std::string(expected));
@@ -74,16 +87,15 @@ void DecodingContainer::mismatch(std::string_view expected) const {
 DecodingContainer DecodingContainer::operator[](std::string_view key) const {
     if (!value_->is_object())
         mismatch("Dictionary");
-    const std::string childPath = path_.empty() ? std::string(key) : path_ + "." + std::string(key);
     if (options_.keys == KeyDecodingStrategy::useDefaultKeys) {
         if (const auto found = value_->find(key); found != value_->end())
-            return DecodingContainer(*found, childPath, options_);
+            return DecodingContainer(*found, *this, key, 0);
     } else {
         for (const auto& [name, child] : value_->items())
             if (camelCase(name) == key)
-                return DecodingContainer(child, childPath, options_);
+                return DecodingContainer(child, *this, key, 0);
     }
-    throw DecodingError(DecodingError::Kind::keyNotFound, path_,
+    throw DecodingError(DecodingError::Kind::keyNotFound, codingPath(),
                         "No value associated with key \"" + std::string(key) + "\"", std::string(key));
 }
 
@@ -93,7 +105,7 @@ std::vector<DecodingContainer> DecodingContainer::elements() const {
     std::vector<DecodingContainer> out;
     out.reserve(value_->size());
     for (std::size_t i = 0; i < value_->size(); ++i)
-        out.emplace_back((*value_)[i], path_ + "[" + std::to_string(i) + "]", options_);
+        out.push_back(DecodingContainer((*value_)[i], *this, {}, i));
     return out;
 }
 
@@ -146,7 +158,7 @@ std::shared_ptr<const nlohmann::json> parseJSON(std::string_view text) {
 }
 
 DecodingContainer rootContainer(const nlohmann::json& document, DecodingContainer::Options options) {
-    return DecodingContainer(document, {}, options);
+    return DecodingContainer(document, options);
 }
 
 } // namespace detail

@@ -38,7 +38,10 @@ struct DecodingError : std::runtime_error {
     std::string contextDescription() const;
 };
 
-/// One value of a document being decoded, with its coding path. Reads throw DecodingError.
+/// One value of a document being decoded, with its coding path. Reads throw DecodingError. A
+/// container refers to the one it came from and to the key it was read under, which must outlive
+/// it; the path is spelled out only
+/// when a read fails, so decoding a large document makes no strings for it.
 class DecodingContainer {
 public:
     struct Options {
@@ -46,9 +49,11 @@ public:
         KeyDecodingStrategy keys = KeyDecodingStrategy::useDefaultKeys;
     };
 
-    DecodingContainer(const nlohmann::json& value, std::string codingPath, Options options);
+    /// The document's top level.
+    DecodingContainer(const nlohmann::json& value, Options options);
 
-    const std::string& codingPath() const { return path_; }
+    /// "[3].tags[0]"; empty at the top level.
+    std::string codingPath() const;
 
     /// The value under key of this object.
     DecodingContainer operator[](std::string_view key) const;
@@ -65,17 +70,22 @@ public:
         const std::string raw = string();
         if (auto value = fromRawValue<E>(raw))
             return *value;
-        throw DecodingError(DecodingError::Kind::dataCorrupted, path_,
+        throw DecodingError(DecodingError::Kind::dataCorrupted, codingPath(),
                             "Cannot initialize " + std::string(typeName) + " from invalid String value " +
                                 raw);
     }
 
 private:
+    DecodingContainer(const nlohmann::json& value, const DecodingContainer& parent, std::string_view key,
+                      std::size_t index);
     [[noreturn]] void mismatch(std::string_view expected) const;
 
     const nlohmann::json* value_;
-    std::string path_;
     Options options_;
+    // Where this value sits in its parent: under key, or at index when key is empty.
+    const DecodingContainer* parent_ = nullptr;
+    std::string_view key_;
+    std::size_t index_ = 0;
 };
 
 /// Decoding of a list: every element decoded in order.
