@@ -40,8 +40,8 @@ struct DecodingError : std::runtime_error {
 
 /// One value of a document being decoded, with its coding path. Reads throw DecodingError. A
 /// container refers to the one it came from and to the key it was read under, which must outlive
-/// it; the path is spelled out only
-/// when a read fails, so decoding a large document makes no strings for it.
+/// it; the path is spelled out only when a read fails, so decoding a large document makes no
+/// strings for it.
 class DecodingContainer {
 public:
     struct Options {

@@ -281,3 +281,44 @@ TEST_F(BudgetScreensTest, NewBudgetFromTheScreenReachesTheStore) {
     EXPECT_THAT(store->budgets().back().categoryIds, ElementsAre("cat-travel"));
     EXPECT_FALSE(ui::exists(screen.body(), "Budget For")) << "the form closed";
 }
+
+TEST_F(BudgetScreensTest, EditingFromTheDetailsUpdatesTheStoreAndTheDetails) {
+    auto store = std::make_shared<MockBudgetsStore>();
+    const BudgetsScreen2025 screen(store);
+    ui::press(screen.body(), "Fun");
+    ui::press(screen.body(), "Edit");
+    auto body = screen.body();
+    EXPECT_TRUE(ui::exists(body, "Edit Budget"));
+    EXPECT_EQ(ui::findAs<ui::TextField>(body, ui::byId("budgetAmount")).text, "120");
+    EXPECT_EQ(textOf(body, "chosenSummary"), "Categories: 2, Subcategories: 0") << "two categories: custom";
+    ui::typeText(body, ui::byId("budgetAmount"), "150");
+    ui::typeText(screen.body(), ui::byId("budgetName"), "Fun & Games");
+    ui::press(screen.body(), "Done");
+    body = screen.body();
+    EXPECT_FALSE(ui::exists(body, "Edit Budget"));
+    EXPECT_TRUE(ui::exists(body, "🎬 Fun & Games")) << "the details show the stored change";
+    EXPECT_EQ(textOf(body, "budgeted"), "150.00");
+    EXPECT_EQ(store->budgets().size(), 4u);
+    ui::press(body, "Budgets");
+    EXPECT_TRUE(ui::exists(screen.body(), ui::byId("budgets")));
+}
+
+TEST_F(BudgetScreensTest, GermanTexts) {
+    const Environment::Override german({.locale = "de_DE"});
+    setAppCurrencyCode("EUR");
+    const NewBudgetView view(NewBudgetForm(), categories, {});
+    auto body = view.body();
+    EXPECT_TRUE(ui::exists(body, "Neues Budget") && ui::exists(body, "Budgetart") &&
+                ui::exists(body, "Kategorie"));
+    ui::press(body, ui::byId("selectCategory"));
+    EXPECT_TRUE(ui::exists(view.body(),
+                           "Da das Budget kategoriebasiert ist, kannst du nur eine Kategorie mit ihren "
+                           "Unterkategorien auswählen."));
+    BudgetCardView card =
+        BudgetCardView::of(WidgetBudget::demoBudgets()[0], NumberFormatter::currency("de_DE"), {});
+    EXPECT_EQ(textOf(card.body(), "remainingDays"), "noch 21 Tage");
+    NewBudgetForm form;
+    form.categoryChosen({categories[0], {"sub-bakery"}, {}});
+    form.budgetAmountField = AmountField("1.000,50");
+    EXPECT_EQ(form.remainingLine().text, "Verbleibend: 1.000,50\u00a0€");
+}

@@ -215,3 +215,18 @@ TEST(BudgetCategoryColorsTest, KeepsGivenColoursAndStopsAfterTwentySteps) {
     EXPECT_EQ(colors.categoryColors(), first);
     EXPECT_EQ(announcements, 1) << "nothing new, nothing announced";
 }
+
+TEST(BudgetCategoryColorsTest, ColoursAreTheHueAtTheFixedSaturationAndBrightness) {
+    const Color red = BudgetCategoryColors::color(0, 0.7, 0.9);
+    EXPECT_NEAR(red.red, 0.9, 1e-12);
+    EXPECT_NEAR(red.green, 0.27, 1e-12);
+    EXPECT_NEAR(red.blue, 0.27, 1e-12);
+    const Color green = BudgetCategoryColors::color(1.0 / 3, 0.7, 0.9);
+    EXPECT_NEAR(green.green, 0.9, 1e-12);
+    EXPECT_NEAR(green.red, 0.27, 1e-12);
+    EXPECT_NEAR(green.blue, 0.27, 1e-12);
+    const Color violet = BudgetCategoryColors::color(0.75, 0.7, 0.9);
+    EXPECT_NEAR(violet.blue, 0.9, 1e-12);
+    EXPECT_NEAR(violet.red, 0.585, 1e-12);
+    EXPECT_EQ(violet.opacity, 1.0);
+}
