@@ -25,14 +25,14 @@ std::string catalogueText() {
 }
 
 std::vector<Emoji> catalogue() {
-    const auto decoded = Bundle::decode<std::vector<Emoji>>(catalogueText(), "emoji.json", {});
+    const auto decoded = Bundle::decode<std::vector<Emoji>>(catalogueText(), "emoji.json");
     return decoded ? *decoded : std::vector<Emoji>{};
 }
 
 void DecodeWholeCatalogue(benchmark::State& state) {
     const std::string text = catalogueText();
     for (auto _ : state) {
-        auto decoded = Bundle::decode<std::vector<Emoji>>(text, "emoji.json", {});
+        auto decoded = Bundle::decode<std::vector<Emoji>>(text, "emoji.json");
         benchmark::DoNotOptimize(decoded);
     }
     state.counters["emojis"] = static_cast<double>(catalogue().size());

@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const auto decoded = zt::Bundle::decode<std::vector<zt::Emoji>>(bytes, "emoji.json", {});
+    const auto decoded = zt::Bundle::decode<std::vector<zt::Emoji>>(bytes, "emoji.json");
     if (!decoded) {
         if (decoded.error().message.rfind("Failed to decode emoji.json from bundle", 0) != 0)
             std::abort();

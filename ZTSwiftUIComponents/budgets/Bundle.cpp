@@ -30,17 +30,18 @@ std::optional<std::string> Bundle::read(const std::filesystem::path& path) {
     return std::move(bytes).str();
 }
 
-std::string Bundle::decodingDiagnostic(std::string_view file, const DecodingError& error) {
+std::string Bundle::decodingDiagnostic(std::string_view file, const JSONDecodingError& error) {
     const std::string start = "Failed to decode " + std::string(file);
-    switch (error.kind) {
-    case DecodingError::Kind::keyNotFound:
-        return start + " from bundle due to missing key '" + error.key + "' not found – " +
+    switch (error.kind()) {
+    case JSONDecodingError::Kind::keyNotFound:
+        return start + " from bundle due to missing key '" + error.key() + "' not found – " +
                error.contextDescription();
-    case DecodingError::Kind::typeMismatch:
+    case JSONDecodingError::Kind::typeMismatch:
         return start + " from bundle due to type mismatch – " + error.contextDescription();
-    case DecodingError::Kind::valueNotFound:
-        return start + " from bundle due to missing " + error.type + " value – " + error.contextDescription();
-    case DecodingError::Kind::dataCorrupted:
+    case JSONDecodingError::Kind::valueNotFound:
+        return start + " from bundle due to missing " + error.expectedType() + " value – " +
+               error.contextDescription();
+    case JSONDecodingError::Kind::dataCorrupted:
         return start + " from bundle because it appears to be invalid JSON";
     }
     return start + " from bundle: " + error.what();

@@ -4,12 +4,10 @@
 
 namespace zt {
 
-void decode(const DecodingContainer& container, Emoji& emoji) {
-    emoji.emoji = container["emoji"].string();
-    emoji.description = container["description"].string();
-    emoji.category = container["category"].rawValue<Emoji::Category>("Category");
-    emoji.aliases = container["aliases"].strings();
-    emoji.tags = container["tags"].strings();
+Emoji Emoji::decode(const JSONReader& reader) {
+    return {reader.string("emoji"), reader.string("description"),
+            reader.rawValue("category", fromRawValue<Category>), reader.strings("aliases"),
+            reader.strings("tags")};
 }
 
 std::string label(Emoji::Category category) {

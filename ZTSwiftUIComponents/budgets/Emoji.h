@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ZTSwiftUIComponents/budgets/Decoding.h"
 #include "ZTSwiftUIComponents/host/RawRepresentable.h"
+#include "platform/JSONDecoder.h"
 
 #include <string>
 #include <vector>
@@ -32,6 +32,10 @@ struct Emoji {
     std::vector<std::string> tags;
 
     bool operator==(const Emoji&) const = default;
+
+    /// Reads one catalogue entry: every key is required, "category" must be one of the raw
+    /// values.
+    static Emoji decode(const JSONReader& reader);
 };
 
 template <> struct RawValues<Emoji::Category> {
@@ -47,9 +51,6 @@ template <> struct RawValues<Emoji::Category> {
         {Emoji::Category::flags, "Flags"},
     }};
 };
-
-/// Reads one catalogue entry: every key is required, "category" must be one of the raw values.
-void decode(const DecodingContainer& container, Emoji& emoji);
 
 /// The group title in the environment's language.
 std::string label(Emoji::Category category);
