@@ -7,6 +7,7 @@ std::vector<Subsystem> gallery() {
         {"Host records", hostPages()},
         {"Overview", overviewPages()},
         {"Credit cards", creditCardPages()},
+        {"Budgets", budgetPages()},
     };
 }
 

@@ -11,8 +11,8 @@ namespace zt {
 EmojiGrid::EmojiGrid(std::shared_ptr<const EmojiFetcher> fetcher, std::string selection,
                      std::function<void(const std::string&)> setSelection, std::function<void()> onDismiss,
                      double availableWidth)
-    : fetcher_(std::move(fetcher)), selection_(std::move(selection)), setSelection_(std::move(setSelection)),
-      onDismiss_(std::move(onDismiss)), availableWidth_(availableWidth) {}
+    : fetcher_(std::move(fetcher)), setSelection_(std::move(setSelection)), onDismiss_(std::move(onDismiss)),
+      availableWidth_(availableWidth), state_(State{{}, std::move(selection)}) {}
 
 std::size_t EmojiGrid::columns(double availableWidth) {
     const double fitting =
@@ -24,14 +24,15 @@ ui::View EmojiGrid::body() const {
     constexpr auto categories = allCases<Emoji::Category>();
     std::array<std::vector<ui::View>, categories.size()> cells;
     for (const Emoji* emoji : fetcher_->search(state_->searchText)) {
-        const bool selected = emoji->emoji == selection_;
+        const bool selected = emoji->emoji == state_->selection;
         auto cell = ui::button(
-            [value = emoji->emoji, set = setSelection_, dismiss = onDismiss_] {
+            state_.action([value = emoji->emoji, set = setSelection_, dismiss = onDismiss_](State& s) {
+                s.selection = value;
                 if (set)
                     set(value);
                 if (dismiss)
                     dismiss();
-            },
+            }),
             {ui::card({ui::text(emoji->emoji).font(ui::Font::largeTitle)}, selected)});
         cells[caseIndex(emoji->category)].push_back(std::move(cell).accessibilityLabel(emoji->description));
     }

@@ -33,9 +33,10 @@ public:
 private:
     struct State {
         std::string searchText;
+        // Follows the grid's own taps, as the binding it writes to does.
+        std::string selection;
     };
     std::shared_ptr<const EmojiFetcher> fetcher_;
-    std::string selection_;
     std::function<void(const std::string&)> setSelection_;
     std::function<void()> onDismiss_;
     double availableWidth_;

@@ -176,6 +176,9 @@ TEST_F(EmojiTest, GridGroupsInCategoryOrderHighlightsAndSelects) {
     EXPECT_TRUE(ui::exists(body, "🐶") && ui::exists(body, "🐱"));
     ui::press(body, "🐶");
     EXPECT_THAT(events, ElementsAre("select 🐶", "dismiss"));
+    body = grid.body();
+    EXPECT_TRUE(ui::findAs<ui::Card>(body, "🐶").highlighted);
+    EXPECT_FALSE(ui::findAs<ui::Card>(body, "🐱").highlighted);
 
     ui::typeText(body, ui::byId("search"), "nothing like it");
     EXPECT_TRUE(ui::exists(grid.body(), "No emojis found"));
