@@ -152,10 +152,11 @@ ui::View BudgetDetailView::body() const {
         dailyBudget.push_back(ui::text(formatter.stringOrDash(*budget_.dailyBudget)).id("dailyBudget"));
     figures.push_back(ui::row(std::move(dailyBudget)));
 
-    const auto openEditor = state_.action(
-        [this_budget = editableBudget(), store, fetcher = emojiFetcher_, weak = state_.weak()](State& s) {
+    // The form starts from the budget as it is when Edit is pressed.
+    const auto openEditor =
+        state_.action([view = *this, store, fetcher = emojiFetcher_, weak = state_.weak()](State& s) {
             s.editor.emplace(
-                NewBudgetForm::editing(this_budget), store->categories(),
+                NewBudgetForm::editing(view.editableBudget()), store->categories(),
                 [store](const NewBudget& edited) { store->save(edited); },
                 weakCallback(weak, [](State& st) { st.editBudget = false; }), fetcher);
             s.editBudget = true;
