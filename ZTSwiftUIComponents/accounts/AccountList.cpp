@@ -1,0 +1,219 @@
+#include "AccountList.h"
+
+#include "ZTSwiftUIComponents/accounts/AccountListHeaderView.h"
+#include "ZTSwiftUIComponents/host/IconImages.h"
+#include "ZTSwiftUIComponents/host/Theme.h"
+#include "platform/MainQueue.h"
+#include "platform/StringTable.h"
+#include "platform/ui/Menu.h"
+
+#include <vector>
+
+namespace zt {
+
+namespace {
+
+constexpr ui::Color teal{48.0 / 255.0, 176.0 / 255.0, 199.0 / 255.0};
+
+bool hasTealBadge(AccountType type) {
+    const auto& cases = RawValues<AccountType>::cases;
+    return type == cases[8].first || type == cases[10].first;
+}
+
+} // namespace
+
+ui::Color accountBadgeColor(const WidgetAccount& account) {
+    if (hasTealBadge(account.type))
+        return teal;
+    return account.balance > 0 ? ui::Color(positiveAmountColor) : ui::Color(negativeAmountColor);
+}
+
+AccountList::AccountList(std::shared_ptr<AccountListStoreConforming> store, Config config,
+                         std::function<void(const WidgetAccount&)> onDidSelect,
+                         std::function<void(const std::optional<std::string>&)> onNewAccountDidPress,
+                         std::function<void(const AccountListAction&)> onActionDidPress)
+    : store_(std::move(store)), config_(config), onDidSelect_(std::move(onDidSelect)),
+      onNewAccountDidPress_(std::move(onNewAccountDidPress)), onActionDidPress_(std::move(onActionDidPress)) {
+}
+
+ui::View AccountList::accountRow(const WidgetAccount& account) const {
+    const auto& state = *state_;
+    const auto raise = [onAction = onActionDidPress_](AccountListAction action) {
+        return [onAction, action = std::move(action)] {
+            if (onAction)
+                onAction(action);
+        };
+    };
+
+    std::vector<ui::View> cells;
+    if (state.isSelecting)
+        cells.push_back(ui::selectionMark(state.multiSelection.contains(account.id)));
+    cells.push_back(ui::image(accountImage(account.iconName))
+                        .foregroundColor(accountBadgeColor(account))
+                        .id("badge-" + account.id));
+    cells.push_back(ui::text(account.name));
+    cells.push_back(ui::spacer());
+    if (store_->isSyncing(account))
+        cells.push_back(ui::progressRing(0).accessibilityLabel(L("Syncing")).id("syncing-" + account.id));
+    cells.push_back(ui::text(store_->formatter().stringOrDash(account.balance)).id("balance-" + account.id));
+
+    // Tapping selects in selection mode; otherwise it opens the account, unless online banking
+    // keeps it from being chosen here.
+    const auto tap =
+        state_.action([account, onSelect = onDidSelect_, canSelectOnline = config_.canSelectOnlineAccounts,
+                       weak = state_.weak()](State& s) {
+            if (s.isSelecting) {
+                if (!s.multiSelection.erase(account.id))
+                    s.multiSelection.insert(account.id);
+                return;
+            }
+            if (account.isOnlineBanking && !canSelectOnline) {
+                s.toast = AlertItem::onlineBankingAccountCannotSelect();
+                // The banner goes after its duration unless another has replaced it.
+                MainQueue::main().asyncAfter(s.toast->duration, [weak, id = s.toast->id] {
+                    if (const auto st = weak.lock(); st && st->toast && st->toast->id == id)
+                        st->toast.reset();
+                });
+                return;
+            }
+            if (onSelect)
+                onSelect(account);
+        });
+    std::vector<ui::View> row{ui::button(tap, {ui::hstack(std::move(cells))})};
+    if (config_.canEditItems && !state.isSelecting) {
+        row.push_back(ui::button(L("Delete"), "trash", state_.action([account](State& s) {
+                          s.accountToDelete = account;
+                          s.isDeleteConfirmation = true;
+                      })).role(ui::ButtonRole::destructive));
+        row.push_back(ui::button(L("Edit"), "pencil", raise(AccountListAction::edit(account))));
+        row.push_back(
+            ui::menu(L("More"), "ellipsis.circle",
+                     {
+                         ui::button(L("Favorite"), "star", raise(AccountListAction::favorite(account))),
+                         ui::button(L("Update Balance"), "plusminus.circle",
+                                    raise(AccountListAction::updateAccountBalance({account.id}))),
+                         ui::button(L("Archive"), "archivebox", raise(AccountListAction::archive(account))),
+                     }));
+    }
+    return ui::row(std::move(row)).id(account.id);
+}
+
+ui::View AccountList::body() const {
+    const auto& state = *state_;
+    const auto store = store_;
+    const auto& groups = store->groups();
+    const auto raise = [onAction = onActionDidPress_](AccountListAction::Kind kind) {
+        return [onAction, kind] {
+            if (onAction)
+                onAction(AccountListAction::of(kind));
+        };
+    };
+    const auto addAccount = [onNew = onNewAccountDidPress_](std::optional<std::string> group) {
+        return [onNew, group = std::move(group)] {
+            if (onNew)
+                onNew(group);
+        };
+    };
+
+    std::vector<ui::View> sections;
+    const auto accounts = store->accounts();
+    if (config_.isHeaderVisible) {
+        const double assets = totalAssets(accounts);
+        const double liabilities = totalLoans(accounts) + totalCreditCard(accounts);
+        sections.push_back(AccountListHeaderView(assets, liabilities, assets + liabilities,
+                                                 store->formatter(), accounts.size(),
+                                                 store->archivedAccounts().size())
+                               .body());
+    }
+    for (const auto& group : groups) {
+        std::vector<ui::View> rows{AccountListHeaderSectionView(store, group).body()};
+        if (!group.isCollapsed)
+            for (const auto& account : group.items)
+                rows.push_back(accountRow(account));
+        if (config_.isAddAccountInSectionsVisible ||
+            (group.items.empty() && config_.isAddAccountInEmptySectionsVisible))
+            rows.push_back(
+                ui::button(L("Add Account"), "plus.circle", addAccount(group.id)).id("add-" + group.id));
+        sections.push_back(ui::section(std::move(rows)).id("group-" + group.id));
+    }
+    if (accounts.empty())
+        sections.push_back(ui::emptyState(L("No accounts"), {}, "building.columns"));
+    if (config_.isOnboardingMode)
+        sections.push_back(
+            ui::button(L("Continue"), raise(AccountListAction::Kind::nextPressed)).id("continue"));
+
+    std::vector<ui::View> content;
+    if (state.toast)
+        content.push_back(ui::card({ui::label(state.toast->title, state.toast->systemImageName),
+                                    ui::text(state.toast->message).secondary()})
+                              .id("toast"));
+    content.push_back(ui::list(std::move(sections)));
+    content.push_back(
+        ui::toolbarItem("newAccount", ui::button(L("New Account"), "plus", addAccount(std::nullopt))));
+    if (config_.isOptionsButtonVisible) {
+        content.push_back(ui::toolbarItem(
+            "more",
+            ui::menu(
+                L("More"), "ellipsis.circle",
+                {
+                    ui::button(L("New group"), "folder.badge.plus", raise(AccountListAction::Kind::newGroup)),
+                    ui::button(L("Export as CSV"), "tablecells", raise(AccountListAction::Kind::exportCSV)),
+                    ui::button(L("Export as PDF"), "doc.richtext", raise(AccountListAction::Kind::exportPDF)),
+                    ui::button(L("Archived accounts"), "archivebox",
+                               raise(AccountListAction::Kind::archivedAccountsPressed)),
+                    ui::button(L("Manage Connections"), "link.circle",
+                               raise(AccountListAction::Kind::manageConnections)),
+                })));
+        content.push_back(ui::toolbarItem(
+            "editGroups",
+            ui::button(state_.action([store](State& s) {
+                s.groupsEditor.emplace(store);
+                s.isSortGroupModal = true;
+            }),
+                       {ui::label(L("Edit Groups"), "folder"),
+                        ui::text(L("Tap to create new groups or edit existing groups.")).secondary()})));
+    }
+    if (config_.canEditItems) {
+        content.push_back(ui::toolbarItem(
+            "select", ui::button(state.isSelecting ? L("Done") : L("Select"), state_.action([](State& s) {
+                s.isSelecting = !s.isSelecting;
+                s.multiSelection.clear();
+            }))));
+        if (state.isSelecting) {
+            std::vector<std::string> chosen;
+            for (const auto& account : accounts)
+                if (state.multiSelection.contains(account.id))
+                    chosen.push_back(account.id);
+            content.push_back(ui::toolbarItem(
+                "updateSelected",
+                ui::button(L("Update Balance"), "plusminus.circle", [onAction = onActionDidPress_, chosen] {
+                    if (onAction)
+                        onAction(AccountListAction::updateAccountBalance(chosen));
+                }).disabled(chosen.empty())));
+        }
+    }
+
+    std::vector<ui::View> confirm;
+    if (state.accountToDelete)
+        confirm.push_back(
+            ui::button(L("Delete"), [onAction = onActionDidPress_, account = *state.accountToDelete] {
+                if (onAction)
+                    onAction(AccountListAction::remove(account));
+            }).role(ui::ButtonRole::destructive));
+    confirm.push_back(ui::button(L("Cancel"), [] {}).role(ui::ButtonRole::cancel));
+    content.push_back(
+        ui::confirmationDialog(state.accountToDelete ? state.accountToDelete->name : std::string(), {},
+                               state.isDeleteConfirmation, state_.action([](State& s, bool presented) {
+                                   s.isDeleteConfirmation = presented;
+                                   if (!presented)
+                                       s.accountToDelete.reset();
+                               }),
+                               std::move(confirm))
+            .id("deleteConfirmation"));
+    content.push_back(ui::sheet(L("Edit Groups"), state.isSortGroupModal,
+                                state_.binding(&State::isSortGroupModal),
+                                {state.groupsEditor ? state.groupsEditor->body() : ui::group()}));
+    return ui::navigationTitle(L("Accounts"), std::move(content));
+}
+
+} // namespace zt

@@ -1,0 +1,202 @@
+#include "CategoryPickerScreen.h"
+
+#include "platform/StringTable.h"
+#include "platform/ui/Menu.h"
+
+#include <string>
+
+namespace zt {
+
+CategoryPickerScreen::CategoryPickerScreen(std::shared_ptr<CategoryPickerModel> model)
+    : model_(std::move(model)) {}
+
+ui::View CategoryPickerScreen::categoryMenu(const std::shared_ptr<WidgetCategory>& category) const {
+    const auto model = model_;
+    const auto weak = state_.weak();
+    return ui::menu(
+               L("More"), "ellipsis",
+               {
+                   ui::button(L("Edit"), "pencil", state_.action([category, weak](State& s) {
+                       s.editForm.emplace(
+                           true, category->name, category->type, category->imageName,
+                           [](const NewCategoryScreen::Result&) {},
+                           [weak] {
+                               if (const auto st = weak.lock())
+                                   st->isEditing = false;
+                           });
+                       s.isEditing = true;
+                   })),
+                   ui::button(L("Favorite"), "star", [model, category] { model->markFavorite(category); }),
+                   ui::button(L("New Subcategory"), "plus", state_.action([model, category, weak](State& s) {
+                       model->addSubcategory(category, true);
+                       s.subcategoryForm.emplace(
+                           false, std::string(), [](const std::string&) {},
+                           [weak] {
+                               if (const auto st = weak.lock())
+                                   st->isAddingSubcategory = false;
+                           });
+                       s.isAddingSubcategory = true;
+                   })),
+                   ui::button(L("Delete"), "trash",
+                              [model, category] {
+                                  model->requestDelete({category, nullptr});
+                              })
+                       .role(ui::ButtonRole::destructive),
+               })
+        .id("menu-" + category->id);
+}
+
+ui::View CategoryPickerScreen::addSubcategoryRow(const std::shared_ptr<WidgetCategory>& category) const {
+    const auto model = model_;
+    const auto weak = state_.weak();
+    return ui::button(L("New Subcategory"), "plus.circle", state_.action([model, category, weak](State& s) {
+               model->addSubcategory(category, false);
+               s.subcategoryForm.emplace(
+                   false, std::string(), [](const std::string&) {},
+                   [weak] {
+                       if (const auto st = weak.lock())
+                           st->isAddingSubcategory = false;
+                   });
+               s.isAddingSubcategory = true;
+           }))
+        .id("add-" + category->id);
+}
+
+ui::View CategoryPickerScreen::body() const {
+    const auto model = model_;
+    const auto& state = *state_;
+    const auto categories = model->shownCategories();
+
+    std::vector<ui::View> content;
+    content.push_back(ui::toggle(L("Search on start"), model->searchOnStart(), [model](bool on) {
+                          model->setSearchOnStart(on);
+                      }).id("searchOnStart"));
+    if (model->isSearching())
+        content.push_back(ui::textField(L("Search"), model->searchText(), [model](const std::string& text) {
+                              model->searchText.set(text);
+                          }).id("search"));
+    else
+        content.push_back(
+            ui::button(L("Search"), "magnifyingglass", [model] { model->isSearching.set(true); }));
+
+    if (categories.empty())
+        content.push_back(
+            ui::vstack({ui::image("zentEmptyScreen"),
+                        ui::emptyState(L("No Results Found"), L("Try searching with different keywords"),
+                                       "magnifyingglass")}));
+    else
+        content.push_back(layout(categories));
+
+    // The confirmation names what goes: a category or one of its subcategories.
+    const auto& pending = model->pendingDelete();
+    const bool isSubcategory = pending && pending->subcategory;
+    const std::string name = !pending            ? std::string()
+                             : isSubcategory     ? pending->subcategory->name
+                             : pending->category ? pending->category->name
+                                                 : std::string();
+    content.push_back(
+        ui::confirmationDialog(
+            isSubcategory ? L("Delete Subcategory") : L("Delete Category"),
+            format(L("Are you sure you want to delete '%@'? This action cannot be undone."), name),
+            pending.has_value(),
+            [model](bool presented) {
+                if (!presented && model->pendingDelete())
+                    model->cancelDelete();
+            },
+            {
+                ui::button(L("Delete"), [model] { model->confirmDelete(); })
+                    .role(ui::ButtonRole::destructive),
+                ui::button(L("Cancel"), [model] { model->cancelDelete(); }).role(ui::ButtonRole::cancel),
+            })
+            .id("deleteConfirmation"));
+    content.push_back(ui::sheet(L("Edit Category"), state.isEditing, state_.binding(&State::isEditing),
+                                {state.editForm ? state.editForm->body() : ui::group()}));
+    content.push_back(ui::sheet(L("New Subcategory"), state.isAddingSubcategory,
+                                state_.binding(&State::isAddingSubcategory),
+                                {state.subcategoryForm ? state.subcategoryForm->body() : ui::group()}));
+    return ui::navigationTitle(model->type() == TransactionType::income ? L("Income Categories")
+                                                                        : L("Expense Categories"),
+                               std::move(content));
+}
+
+CloudCategoryScreen::CloudCategoryScreen(WidgetCategoryList incomeCategories,
+                                         WidgetCategoryList expenseCategories, TransactionType type)
+    : CategoryPickerScreen(std::make_shared<CategoryPickerModel>(std::move(incomeCategories),
+                                                                 std::move(expenseCategories), type)) {}
+
+ui::View CloudCategoryScreen::layout(const WidgetCategoryList& categories) const {
+    const auto& m = *model();
+    const auto modelPtr = model();
+    std::vector<ui::View> chips;
+    for (const auto& c : categories) {
+        const bool expanded = m.expandedCategories().contains(c->id);
+        std::vector<ui::View> chip{
+            ui::button([modelPtr, c] { modelPtr->select(c); }, {ui::label(c->name, c->imageName)}).id(c->id),
+        };
+        if (m.isFavorite(*c))
+            chip.push_back(ui::image("star.fill").accessibilityLabel(L("Favorite")));
+        const auto subcategories = m.shownSubcategories(*c);
+        if (!subcategories.empty())
+            chip.push_back(
+                ui::button([modelPtr, id = c->id] { modelPtr->toggleExpanded(id); },
+                           {ui::image(expanded ? "chevron.down" : "chevron.right"),
+                            ui::text(format("%lld", static_cast<long long>(subcategories.size())))})
+                    .id("expand-" + c->id));
+        chip.push_back(categoryMenu(c));
+        chips.push_back(ui::card({ui::hstack(std::move(chip))}, m.selectedCategory() == c));
+        if (expanded) {
+            std::vector<ui::View> subs;
+            for (const auto& s : subcategories)
+                subs.push_back(
+                    ui::button([modelPtr, s, c] { modelPtr->select(s, c); }, {ui::text(s->name)}).id(s->id));
+            subs.push_back(addSubcategoryRow(c));
+            chips.push_back(ui::grid(3, std::move(subs)));
+        }
+    }
+    return ui::grid(2, std::move(chips)).id("categories");
+}
+
+ExpandableCategoryScreen::ExpandableCategoryScreen(WidgetCategoryList incomeCategories,
+                                                   WidgetCategoryList expenseCategories, TransactionType type)
+    : CategoryPickerScreen(std::make_shared<CategoryPickerModel>(std::move(incomeCategories),
+                                                                 std::move(expenseCategories), type)) {}
+
+ui::View ExpandableCategoryScreen::layout(const WidgetCategoryList& categories) const {
+    const auto& m = *model();
+    const auto modelPtr = model();
+    std::vector<ui::View> rows;
+    for (const auto& c : categories) {
+        const bool expanded = m.expandedCategories().contains(c->id);
+        const auto subcategories = m.shownSubcategories(*c);
+        std::vector<ui::View> row{
+            ui::button([modelPtr, c] { modelPtr->select(c); }, {ui::label(c->name, c->imageName)}).id(c->id),
+            ui::spacer(),
+        };
+        if (m.isFavorite(*c))
+            row.push_back(ui::image("star.fill").accessibilityLabel(L("Favorite")));
+        if (!subcategories.empty())
+            row.push_back(ui::button([modelPtr, id = c->id] { modelPtr->toggleExpanded(id); },
+                                     {ui::text(format("%lld", static_cast<long long>(subcategories.size()))),
+                                      ui::image(expanded ? "chevron.down" : "chevron.right")})
+                              .id("expand-" + c->id));
+        row.push_back(categoryMenu(c));
+        rows.push_back(ui::row(std::move(row)));
+        if (expanded) {
+            for (const auto& s : subcategories)
+                rows.push_back(ui::row({
+                    ui::button([modelPtr, s, c] { modelPtr->select(s, c); }, {ui::text(s->name)}).id(s->id),
+                    ui::spacer(),
+                    ui::button(L("Delete"), "trash",
+                               [modelPtr, s, c] {
+                                   modelPtr->requestDelete({c, s});
+                               })
+                        .role(ui::ButtonRole::destructive)
+                        .id("delete-" + s->id),
+                }));
+            rows.push_back(ui::row({addSubcategoryRow(c)}));
+        }
+    }
+    return ui::list({ui::section(std::move(rows))}).id("categories");
+}
+
+} // namespace zt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/ui/ScreenState.h"
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace zt::ui {
+
+/// Read and write access to a value another screen owns, the way a child screen edits its
+/// parent's state: the child reads the current value at each body() and writes through set.
+template <class T> struct Binding {
+    std::function<T()> get;
+    std::function<void(const T&)> set;
+
+    T operator()() const { return get ? get() : T{}; }
+    void operator()(const T& value) const {
+        if (set)
+            set(value);
+    }
+};
+
+/// A binding to one member of a screen's state, held weakly: once the screen is gone it reads
+/// the member's default and writes nothing.
+template <class State, class V> Binding<V> bind(const ScreenState<State>& state, V State::*member) {
+    return Binding<V>{[weak = state.weak(), member]() -> V {
+                          if (const auto s = weak.lock())
+                              return (*s).*member;
+                          return V{};
+                      },
+                      state.binding(member)};
+}
+
+} // namespace zt::ui
