@@ -81,7 +81,7 @@ ui::View CategoryPickerScreen::body() const {
 
     if (categories.empty())
         content.push_back(
-            ui::vstack({ui::image("zentEmptyScreen"),
+            ui::vstack({ui::image("zentEmptyScreen").id("emptyImage"),
                         ui::emptyState(L("No Results Found"), L("Try searching with different keywords"),
                                        "magnifyingglass")}));
     else
