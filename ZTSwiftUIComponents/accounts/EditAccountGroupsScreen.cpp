@@ -16,6 +16,12 @@ EditAccountGroupsScreen::EditAccountGroupsScreen(std::shared_ptr<AccountListStor
     state_->refreshId = makeUUIDString();
 }
 
+const std::vector<std::string>& EditAccountGroupsScreen::sortedIdentifiers() const {
+    // The store may have changed since the last drag (a group added or deleted).
+    state_->sortedIdentifiers = identifiers(flatRows(store_->groups()));
+    return state_->sortedIdentifiers;
+}
+
 void EditAccountGroupsScreen::onMove(const IndexSet& fromOffsets, std::size_t toOffset) const {
     move(*state_, store_, fromOffsets, toOffset);
 }

@@ -25,7 +25,8 @@ public:
     /// saved from a task on the main queue.
     void onMove(const IndexSet& fromOffsets, std::size_t toOffset) const;
 
-    const std::vector<std::string>& sortedIdentifiers() const { return state_->sortedIdentifiers; }
+    /// Every row's identifier, as the store's groups stand now.
+    const std::vector<std::string>& sortedIdentifiers() const;
     /// Changes whenever the list must be drawn afresh.
     const std::string& refreshId() const { return state_->refreshId; }
 

@@ -103,7 +103,7 @@ ui::View CategoriesMergeView::body() const {
                                                  })
                                           .role(ui::ButtonRole::cancel)),
             ui::confirmationDialog(
-                L("Merge"),
+                L("Merge Categories"),
                 format(L("Do you want to merge the selected categories into %@?"), destinationName),
                 state.confirmationShown, state_.binding(&State::confirmationShown),
                 {

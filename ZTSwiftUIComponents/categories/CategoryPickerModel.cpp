@@ -80,13 +80,11 @@ void CategoryPickerModel::requestDelete(PendingDelete request) {
     pendingDelete.set(std::move(request));
 }
 
-void CategoryPickerModel::confirmDelete() {
-    if (const auto& pending = pendingDelete()) {
-        if (pending->subcategory)
-            console("Confirmed delete for subcategory: " + pending->subcategory->name);
-        else if (pending->category)
-            console("Confirmed delete for: " + pending->category->name);
-    }
+void CategoryPickerModel::confirmDelete(const PendingDelete& request) {
+    if (request.subcategory)
+        console("Confirmed delete for subcategory: " + request.subcategory->name);
+    else if (request.category)
+        console("Confirmed delete for: " + request.category->name);
     pendingDelete.set(std::nullopt);
 }
 

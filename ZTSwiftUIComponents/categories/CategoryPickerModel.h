@@ -64,7 +64,9 @@ public:
     /// fromMenu tells the category's menu item from the add row under its subcategories.
     void addSubcategory(const std::shared_ptr<WidgetCategory>& category, bool fromMenu) const;
     void requestDelete(PendingDelete request);
-    void confirmDelete();
+    /// Deletes what the dialog asked about (captured when it was drawn, since dismissing the dialog
+    /// clears pendingDelete first).
+    void confirmDelete(const PendingDelete& request);
     void cancelDelete();
 
     /// The categories of the picker's kind that match the search, sorted by name.

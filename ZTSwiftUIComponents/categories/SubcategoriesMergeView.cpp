@@ -84,7 +84,7 @@ ui::View SubcategoriesMergeView::body() const {
                                                  })
                                           .role(ui::ButtonRole::cancel)),
             ui::confirmationDialog(
-                L("Merge"),
+                L("Merge Subcategories"),
                 format(L("Do you want to merge the selected subcategories into %@?"), destinationName),
                 state.confirmationShown, state_.binding(&State::confirmationShown),
                 {

@@ -38,7 +38,7 @@ ui::View SubcategoriesSelectableListView::body() const {
             multi(list);
         };
         rows.push_back(ui::button(std::move(tap), {ui::row({ui::selectionMark(selected), ui::text(s->name)})})
-                           .id(s->id));
+                           .id("choose-" + s->id));
     }
     if (rows.empty())
         rows.push_back(ui::text(L("No Results Found")).secondary());

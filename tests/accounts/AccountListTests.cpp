@@ -67,7 +67,7 @@ TEST_F(AccountListTest, GroupsShowTheirAccountsUnlessCollapsedAndAddRowsFollowTh
     EXPECT_TRUE(ui::exists(make().body(), "Account card"));
 
     const auto emptyOnly = make(AccountList::Config(false, true, false, false)).body();
-    EXPECT_THAT(ui::findAll(emptyOnly, "Add Account").size(), 1u);
+    EXPECT_EQ(ui::findAll(emptyOnly, "Add Account").size(), 1u);
     ui::press(emptyOnly, ui::byId("add-empty"));
     EXPECT_EQ(ui::findAll(make(AccountList::Config(true, false, false, false)).body(), "Add Account").size(), 3u);
     EXPECT_THAT(events, ElementsAre("new empty"));
@@ -122,9 +122,10 @@ TEST_F(AccountListTest, SelectionUpdatesSeveralBalancesAndOnlineAccountsRaiseABa
     ui::press(screen.body(), ui::byText(online.name));
     ASSERT_TRUE(screen.toast());
     EXPECT_TRUE(ui::exists(screen.body(), ui::byId("toast")));
-    queue().advance(screen.toast()->duration - 0.01);
+    EXPECT_EQ(screen.toast()->duration, 2);
+    queue().advance(1.5);
     EXPECT_TRUE(screen.toast());
-    queue().advance(0.01);
+    queue().advance(0.5);
     EXPECT_FALSE(screen.toast());
     EXPECT_TRUE(events.empty());
 

@@ -57,7 +57,8 @@ TEST_F(EditAccountGroupsTest, AcceptedMovesRewriteTheStoreAndSaveFromTheQueue) {
     EXPECT_THAT(console.lines(), ElementsAre("save()"));
 
     ui::press(ui::find(screen.body(), ui::byId("group-cash")), "Move Up");
-    EXPECT_THAT(screen.sortedIdentifiers(), ElementsAre("nogroup", "a", "cash", "c", "cards"));
+    EXPECT_THAT(screen.sortedIdentifiers(), ElementsAre("nogroup", "a", "cash", "cards", "c"));
+    EXPECT_EQ(store->groups()[2].items.front().groupId, "cards");
 }
 
 TEST_F(EditAccountGroupsTest, GroupMenusEditAndDeleteButNeverTheCatchAllGroup) {

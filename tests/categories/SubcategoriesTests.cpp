@@ -105,7 +105,7 @@ TEST_F(SubcategoriesTest, MergedSubcategoriesLeaveTheListOnlyAfterTwoSeconds) {
     ui::press(screen.body(), ui::byId("select-market"));
     ui::press(screen.body(), ui::byId("mergeSelected"));
     ui::press(screen.body(), "Select destination subcategory");
-    ui::press(ui::find(screen.body(), "Select destination subcategory"), ui::byId("market"));
+    ui::press(screen.body(), ui::byId("choose-market"));
     auto body = screen.body();
     ui::press(ui::find(body, "Merge Subcategories"), ui::byId("merge"));
     ui::press(ui::find(screen.body(), ui::byId("mergeConfirmation")), "Merge");
@@ -126,7 +126,7 @@ TEST_F(SubcategoriesTest, MergeWithoutDestinationOrAfterTheScreenIsGone) {
         EXPECT_TRUE(delegate->calls.empty());
         EXPECT_FALSE(ui::exists(merge.body(), ui::byAccessibilityLabel("Merging")));
         ui::press(merge.body(), ui::byId("destination"));
-        ui::press(ui::find(merge.body(), "Select destination subcategory"), ui::byId("coffee"));
+        ui::press(merge.body(), ui::byId("choose-coffee"));
         ui::press(merge.body(), ui::byId("merge"));
         ui::press(ui::find(merge.body(), ui::byId("mergeConfirmation")), "Merge");
     }

@@ -1,4 +1,4 @@
-#include "ListControls.h"
+#include "SortMenu.h"
 
 #include "platform/StringTable.h"
 #include "platform/ui/Menu.h"
