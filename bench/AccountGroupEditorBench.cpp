@@ -16,19 +16,25 @@ namespace {
 
 void groupEditorDrag(benchmark::State& state) {
     const auto queue = std::make_shared<zt::ManualMainQueue>();
-    zt::Environment::Override environment(
-        {.locale = "en_US", .mainQueue = queue, .userDefaults = std::make_shared<zt::InMemoryUserDefaults>()});
+    zt::Environment::Override environment({.locale = "en_US",
+                                           .mainQueue = queue,
+                                           .userDefaults = std::make_shared<zt::InMemoryUserDefaults>()});
     zt::ConsoleCapture console;
     std::vector<zt::AccountGroupItem> groups;
     for (int g = 0; g < 20; ++g) {
-        zt::AccountGroupItem group{g == 0 ? "nogroup" : "group-" + std::to_string(g), "Group " + std::to_string(g),
-                                   false, "$0.00", {}};
+        zt::AccountGroupItem group{g == 0 ? "nogroup" : "group-" + std::to_string(g),
+                                   "Group " + std::to_string(g),
+                                   false,
+                                   "$0.00",
+                                   {}};
         for (int i = 0; i < 49; ++i)
-            group.add(zt::WidgetAccount("account-" + std::to_string(g * 49 + i), "Account " + std::to_string(i),
-                                        100.0 * i, zt::AccountType::checking, "USD", "banknote.fill"));
+            group.add(zt::WidgetAccount("account-" + std::to_string(g * 49 + i),
+                                        "Account " + std::to_string(i), 100.0 * i, zt::AccountType::checking,
+                                        "USD", "banknote.fill"));
         groups.push_back(std::move(group));
     }
-    const auto store = std::make_shared<zt::MockAccountListStore>(std::move(groups), std::vector<zt::WidgetAccount>{});
+    const auto store =
+        std::make_shared<zt::MockAccountListStore>(std::move(groups), std::vector<zt::WidgetAccount>{});
     const zt::EditAccountGroupsScreen screen(store);
     bool down = true;
     for (auto _ : state) {

@@ -16,8 +16,11 @@ std::vector<zt::AccountGroupItem> makeGroups(int groups, int perGroup) {
     const auto demo = zt::WidgetAccount::demo();
     std::vector<zt::AccountGroupItem> out;
     for (int g = 0; g < groups; ++g) {
-        zt::AccountGroupItem group{g == 0 ? "nogroup" : "group-" + std::to_string(g), "Group " + std::to_string(g),
-                                   false, "$1,234.56", {}};
+        zt::AccountGroupItem group{g == 0 ? "nogroup" : "group-" + std::to_string(g),
+                                   "Group " + std::to_string(g),
+                                   false,
+                                   "$1,234.56",
+                                   {}};
         for (int i = 0; i < perGroup; ++i) {
             auto account = demo[static_cast<std::size_t>(g * perGroup + i) % demo.size()];
             account.id = "account-" + std::to_string(g * perGroup + i);
@@ -34,7 +37,8 @@ void accountListBody(benchmark::State& state) {
     zt::Environment::Override environment({.locale = "en_US",
                                            .mainQueue = std::make_shared<zt::ManualMainQueue>(),
                                            .userDefaults = std::make_shared<zt::InMemoryUserDefaults>()});
-    const auto store = std::make_shared<zt::MockAccountListStore>(makeGroups(50, 20), std::vector<zt::WidgetAccount>{});
+    const auto store =
+        std::make_shared<zt::MockAccountListStore>(makeGroups(50, 20), std::vector<zt::WidgetAccount>{});
     store->setSyncingBankAccountIds({"account-3", "account-500"});
     zt::AccountList::Config config(true, true, false, false);
     config.isHeaderVisible = true;

@@ -13,13 +13,13 @@
 namespace {
 
 zt::WidgetCategoryList makeCategories(int count, zt::TransactionType type) {
-    static const char* words[] = {"Groceries", "Rent",  "Travel", "Café",    "Insurance", "Books",
+    static const char* words[] = {"Groceries", "Rent",  "Travel", "Café",   "Insurance", "Books",
                                   "Garden",    "Music", "Sport",  "Straße", "Utilities", "Pets"};
     zt::WidgetCategoryList out;
     for (int i = 0; i < count; ++i)
-        out.push_back(std::make_shared<zt::WidgetCategory>("c" + std::to_string(i),
-                                                           std::string(words[(i * 7) % 12]) + " " + std::to_string(i),
-                                                           "tag.fill", type, (i * 37) % count));
+        out.push_back(std::make_shared<zt::WidgetCategory>(
+            "c" + std::to_string(i), std::string(words[(i * 7) % 12]) + " " + std::to_string(i), "tag.fill",
+            type, (i * 37) % count));
     return out;
 }
 
@@ -40,8 +40,12 @@ void typing(benchmark::State& state, zt::SortType sortType) {
     }
 }
 
-void alphabetical(benchmark::State& state) { typing(state, zt::SortType::alphabetically); }
-void userDefined(benchmark::State& state) { typing(state, zt::SortType::userDefined); }
+void alphabetical(benchmark::State& state) {
+    typing(state, zt::SortType::alphabetically);
+}
+void userDefined(benchmark::State& state) {
+    typing(state, zt::SortType::userDefined);
+}
 
 } // namespace
 

@@ -104,9 +104,10 @@ ui::View CategoryPickerScreen::body() const {
                     model->cancelDelete();
             },
             {
-                ui::button(L("Delete"), [model, request = pending.value_or(CategoryPickerModel::PendingDelete{})] {
-                                       model->confirmDelete(request);
-                                   })
+                ui::button(L("Delete"),
+                           [model, request = pending.value_or(CategoryPickerModel::PendingDelete{})] {
+                               model->confirmDelete(request);
+                           })
                     .role(ui::ButtonRole::destructive),
                 ui::button(L("Cancel"), [model] { model->cancelDelete(); }).role(ui::ButtonRole::cancel),
             })

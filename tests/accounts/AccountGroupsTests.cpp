@@ -68,7 +68,8 @@ TEST_F(AccountGroupsTest, ActionsCarryTheirPayloadAndAnIdentifier) {
 TEST_F(AccountGroupsTest, StoreExtensionsReadAcrossGroupsInOrder) {
     auto twin = account("same", 1);
     twin.name = "Later twin";
-    const MockAccountListStore store({group("first", {account("a"), account("same", 5)}), group("second", {twin})}, {});
+    const MockAccountListStore store(
+        {group("first", {account("a"), account("same", 5)}), group("second", {twin})}, {});
     EXPECT_EQ(store.accounts().size(), 3u);
     ASSERT_TRUE(store.account("same"));
     EXPECT_EQ(store.account("same")->balance, 5);
@@ -77,8 +78,8 @@ TEST_F(AccountGroupsTest, StoreExtensionsReadAcrossGroupsInOrder) {
 }
 
 TEST_F(AccountGroupsTest, DragsRegroupAccountsUnderTheNearestHeaderAndRefuseTheTop) {
-    const std::vector<AccountGroupItem> groups{group("nogroup", {account("a")}), group("cards", {account("c")}),
-                                               group("cash", {})};
+    const std::vector<AccountGroupItem> groups{group("nogroup", {account("a")}),
+                                               group("cards", {account("c")}), group("cash", {})};
     // nogroup a cards c cash
     EXPECT_THAT(identifiers(flatRows(groups)), ElementsAre("nogroup", "a", "cards", "c", "cash"));
     EXPECT_FALSE(regroupedAfterMove(groups, {1}, 0)); // an account above every group
@@ -103,8 +104,8 @@ TEST_F(AccountGroupsTest, DragsRegroupAccountsUnderTheNearestHeaderAndRefuseTheT
 }
 
 TEST_F(AccountGroupsTest, DemoStoreDeletesGroupsWithoutLosingAccountsItShouldKeep) {
-    MockAccountListStore store({group("nogroup", {account("a")}), group("cards", {account("c"), account("d")}),
-                                group("cash", {account("e")})},
+    MockAccountListStore store({group("nogroup", {account("a")}),
+                                group("cards", {account("c"), account("d")}), group("cash", {account("e")})},
                                {});
     int changes = 0;
     auto s = store.objectWillChange.observe([&] { ++changes; });

@@ -43,7 +43,8 @@ TEST_F(EditAccountGroupsTest, TheTopIsRefusedWithALogLineAndAFreshRefresh) {
     EXPECT_NE(screen.refreshId(), refresh);
     EXPECT_TRUE(ui::exists(screen.body(), ui::byId(screen.refreshId())));
     queue().runUntilIdle();
-    EXPECT_THAT(console.lines(), ElementsAre("Account is the first on the list, don't move it there. Revert"));
+    EXPECT_THAT(console.lines(),
+                ElementsAre("Account is the first on the list, don't move it there. Revert"));
 }
 
 TEST_F(EditAccountGroupsTest, AcceptedMovesRewriteTheStoreAndSaveFromTheQueue) {
@@ -79,13 +80,15 @@ TEST_F(EditAccountGroupsTest, GroupMenusEditAndDeleteButNeverTheCatchAllGroup) {
 
     ui::press(ui::find(screen.body(), ui::byId("menu-cards")), "Delete");
     auto dialog = ui::find(screen.body(), ui::byId("deleteConfirmation"));
-    EXPECT_EQ(dialog.as<ui::ConfirmationDialog>()->message, "Choose how to handle the accounts within this group.");
+    EXPECT_EQ(dialog.as<ui::ConfirmationDialog>()->message,
+              "Choose how to handle the accounts within this group.");
     ui::press(dialog, "Delete Group Only");
     EXPECT_THAT(screen.sortedIdentifiers(), ElementsAre("nogroup", "a", "c", "cash"));
 
     ui::press(ui::find(screen.body(), ui::byId("menu-cash")), "Delete");
     dialog = ui::find(screen.body(), ui::byId("deleteConfirmation"));
-    EXPECT_EQ(dialog.as<ui::ConfirmationDialog>()->message, "Are you sure you want to delete this empty group?");
+    EXPECT_EQ(dialog.as<ui::ConfirmationDialog>()->message,
+              "Are you sure you want to delete this empty group?");
     EXPECT_FALSE(ui::exists(dialog, "Delete Group Only"));
     ui::press(dialog, "Delete");
     EXPECT_THAT(screen.sortedIdentifiers(), ElementsAre("nogroup", "a", "c"));
@@ -102,10 +105,11 @@ TEST_F(EditAccountGroupsTest, DeletingAGroupWithItsAccounts) {
 TEST_F(EditAccountGroupsTest, NewGroupsGetAFreshUUIDAndEditsKeepTheirIdentifier) {
     std::vector<AccountGroupItem> saved;
     int closed = 0;
-    const AccountGroupEntryScreen fresh(std::nullopt, "", [&](const AccountGroupItem& g) { saved.push_back(g); },
-                                       [&] { ++closed; });
+    const AccountGroupEntryScreen fresh(
+        std::nullopt, "", [&](const AccountGroupItem& g) { saved.push_back(g); }, [&] { ++closed; });
     const AccountGroupEntryScreen other(std::nullopt, "", {});
-    EXPECT_TRUE(std::regex_match(fresh.groupId(), std::regex("[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}")));
+    EXPECT_TRUE(std::regex_match(
+        fresh.groupId(), std::regex("[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}")));
     EXPECT_NE(fresh.groupId(), other.groupId());
     EXPECT_TRUE(ui::exists(fresh.body(), "New group"));
     EXPECT_THROW(ui::press(fresh.body(), "Save"), ui::ViewQueryError); // a blank name
@@ -118,7 +122,8 @@ TEST_F(EditAccountGroupsTest, NewGroupsGetAFreshUUIDAndEditsKeepTheirIdentifier)
     EXPECT_EQ(saved[0].name, "Travel");
     EXPECT_EQ(closed, 1);
 
-    const AccountGroupEntryScreen edit(std::string("cards"), "Cards", [&](const AccountGroupItem& g) { saved.push_back(g); });
+    const AccountGroupEntryScreen edit(std::string("cards"), "Cards",
+                                       [&](const AccountGroupItem& g) { saved.push_back(g); });
     EXPECT_TRUE(ui::exists(edit.body(), "Edit group"));
     ui::press(edit.body(), "Save");
     EXPECT_EQ(saved.back().id, "cards");

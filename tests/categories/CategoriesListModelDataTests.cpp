@@ -18,7 +18,8 @@ protected:
     ConsoleCapture console;
     std::shared_ptr<RecordingDelegate> delegate = std::make_shared<RecordingDelegate>();
 
-    std::shared_ptr<CategoriesListModelData> make(WidgetCategoryList expenses, WidgetCategoryList income = {}) {
+    std::shared_ptr<CategoriesListModelData> make(WidgetCategoryList expenses,
+                                                  WidgetCategoryList income = {}) {
         auto model = std::make_shared<CategoriesListModelData>(std::move(income), std::move(expenses));
         model->delegate = delegate;
         return model;
@@ -51,7 +52,8 @@ TEST_F(CategoriesListModelDataTest, StartsWithThePersistedSortAppliedToBothLists
     // Without anything stored: the user's order, ascending.
     pinned.defaults->removeObject(SortControllerState::typeKey(SortEntity::categories));
     pinned.defaults->removeObject(SortControllerState::ascendingKey(SortEntity::categories));
-    const auto plain = make({category("a", "Bills", 2), category("b", "Travel", 0), category("c", "Food", 1)});
+    const auto plain =
+        make({category("a", "Bills", 2), category("b", "Travel", 0), category("c", "Food", 1)});
     EXPECT_EQ(names(plain->actualDataSource()), "Travel,Food,Bills");
     EXPECT_TRUE(plain->canMove());
 }

@@ -19,15 +19,17 @@ using ::testing::ElementsAre;
 namespace {
 
 std::shared_ptr<ReportTransaction> spending(double amount) {
-    return std::make_shared<ReportTransaction>("t" + std::to_string(amount), amount, std::nullopt, std::nullopt,
-                                               "Food", "cart.fill", "a", std::nullopt, std::nullopt, true, false,
-                                               Date{0}, "acc", "Checking", std::nullopt, std::nullopt, false, false,
-                                               false);
+    return std::make_shared<ReportTransaction>("t" + std::to_string(amount), amount, std::nullopt,
+                                               std::nullopt, "Food", "cart.fill", "a", std::nullopt,
+                                               std::nullopt, true, false, Date{0}, "acc", "Checking",
+                                               std::nullopt, std::nullopt, false, false, false);
 }
 
 class StubDataSource final : public CategoriesStoreDataSource {
 public:
-    ReportTransactionList transactions(const WidgetCategory&) const override { return {spending(12.5), spending(30)}; }
+    ReportTransactionList transactions(const WidgetCategory&) const override {
+        return {spending(12.5), spending(30)};
+    }
     std::string locale() const override { return "de_DE"; }
     ReportTransactionList allTransactions() const override { return {}; }
 };
@@ -101,8 +103,8 @@ TEST_F(CategoriesScreensTest, RowActionsReachTheDelegateAndDeleteAsksFirst) {
     ui::press(ui::find(screen.body(), ui::byId("deleteConfirmation")), "Delete");
     EXPECT_EQ(names(model->actualDataSource()), "Food,Rent");
     queue().runUntilIdle();
-    EXPECT_THAT(delegate->calls, ElementsAre("editCategory rent", "updateCategory rent favorite", "addCategory expense",
-                                             "deleteCategories travel"));
+    EXPECT_THAT(delegate->calls, ElementsAre("editCategory rent", "updateCategory rent favorite",
+                                             "addCategory expense", "deleteCategories travel"));
 }
 
 TEST_F(CategoriesScreensTest, EditModeSelectsAllMovesAndDeletesTheSelection) {
@@ -157,7 +159,8 @@ TEST_F(CategoriesScreensTest, SelectorHandsOverOneOrSeveralCategories) {
     ui::press(single.body(), ui::byId("rent"));
     ui::press(single.body(), ui::byId("food"));
     ui::press(single.body(), "Done");
-    const CategoriesListSelectorView several(true, model->income(), model->expenses(), TransactionType::expense, record);
+    const CategoriesListSelectorView several(true, model->income(), model->expenses(),
+                                             TransactionType::expense, record);
     EXPECT_TRUE(ui::exists(several.body(), "Select categories"));
     EXPECT_FALSE(ui::exists(several.body(), ui::byId("categoryType"))); // the kind is fixed
     ui::press(several.body(), ui::byId("travel"));
@@ -183,7 +186,8 @@ TEST_F(CategoriesScreensTest, DetailsReadInsightsFromTheStoreAndSkipAMissingData
     ui::press(body, "View transactions");
     EXPECT_THAT(storeDelegate->shown, ElementsAre("food"));
 
-    const auto orphan = std::make_shared<CategoriesStore>(std::make_shared<StubDataSource>()); // released at once
+    const auto orphan =
+        std::make_shared<CategoriesStore>(std::make_shared<StubDataSource>()); // released at once
     const CategoryDetailsView bare(food, orphan, model);
     bare.onAppear();
     ui::press(bare.body(), "Insights");

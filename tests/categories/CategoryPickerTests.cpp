@@ -47,13 +47,15 @@ TEST_F(CategoryPickerTest, SearchFindsNamesAndSubcategoriesAndSaysWhenNothingMat
     model->searchText.set("");
     model->sort.set(Sort{SortType::userDefined, false});
     const auto shown = model->shownCategories();
-    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a->name > b->name; }));
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end(),
+                               [](const auto& a, const auto& b) { return a->name > b->name; }));
 
     const ExpandableCategoryScreen screen(model);
     model->isSearching.set(true);
     ui::typeText(screen.body(), ui::byId("search"), "nothing like this");
     const auto body = screen.body();
-    EXPECT_TRUE(ui::exists(body, "No Results Found") && ui::exists(body, "Try searching with different keywords"));
+    EXPECT_TRUE(ui::exists(body, "No Results Found") &&
+                ui::exists(body, "Try searching with different keywords"));
     EXPECT_EQ(ui::findAs<ui::Image>(body, ui::byId("emptyImage")).symbol, "zentEmptyScreen");
 }
 
@@ -91,7 +93,8 @@ TEST_F(CategoryPickerTest, DeletesAskFirstAndLogWhatWasConfirmed) {
     EXPECT_THAT(console.lines(),
                 ElementsAre("Confirmed delete for: Housing", "Confirmed delete for subcategory: Bakery",
                             "selectSubcategory called for: Supermarket (ID: sub-supermarket)",
-                            "Add new subcategory to: Groceries", "Add subcategory button tapped for: Housing"));
+                            "Add new subcategory to: Groceries",
+                            "Add subcategory button tapped for: Housing"));
     EXPECT_EQ(model->selectedSubcategory()->id, "sub-supermarket");
     EXPECT_TRUE(ui::exists(screen.body(), "Enter subcategory name"));
 }
@@ -135,5 +138,6 @@ TEST_F(CategoryPickerTest, ScreensReadInGerman) {
     EXPECT_EQ(ui::find(body, ui::byId("deleteConfirmation")).as<ui::ConfirmationDialog>()->message,
               "Möchtest du „Housing“ wirklich löschen? Das lässt sich nicht rückgängig machen.");
     EXPECT_TRUE(ui::exists(body, "Suche beim Start"));
-    EXPECT_TRUE(ui::exists(NewCategoryScreen(false, "", TransactionType::expense, "").body(), "Neue Kategorie"));
+    EXPECT_TRUE(
+        ui::exists(NewCategoryScreen(false, "", TransactionType::expense, "").body(), "Neue Kategorie"));
 }

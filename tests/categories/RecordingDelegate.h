@@ -35,8 +35,12 @@ public:
     std::vector<std::string>& calls = *journal;
     WidgetCategoryList savedOrder;
 
-    void addCategory(TransactionType type) override { calls.push_back("addCategory " + std::string(rawValue(type))); }
-    void editCategory(const std::shared_ptr<WidgetCategory>& c) override { calls.push_back("editCategory " + c->id); }
+    void addCategory(TransactionType type) override {
+        calls.push_back("addCategory " + std::string(rawValue(type)));
+    }
+    void editCategory(const std::shared_ptr<WidgetCategory>& c) override {
+        calls.push_back("editCategory " + c->id);
+    }
     void updateCategory(const std::shared_ptr<WidgetCategory>& c) override {
         calls.push_back("updateCategory " + c->id + (c->isFavorite ? " favorite" : " plain"));
     }
@@ -47,17 +51,21 @@ public:
     void deleteCategories(const std::vector<std::string>& ids) override {
         calls.push_back("deleteCategories " + joined(ids));
     }
-    void addSubcategory(const std::shared_ptr<WidgetCategory>& c) override { calls.push_back("addSubcategory " + c->id); }
+    void addSubcategory(const std::shared_ptr<WidgetCategory>& c) override {
+        calls.push_back("addSubcategory " + c->id);
+    }
     void editSubcategory(const std::shared_ptr<WidgetSubcategory>& s) override {
         calls.push_back("editSubcategory " + s->id);
     }
-    void saveSubcategoryOrder(const WidgetSubcategoryList& list, const std::shared_ptr<WidgetCategory>& c) override {
+    void saveSubcategoryOrder(const WidgetSubcategoryList& list,
+                              const std::shared_ptr<WidgetCategory>& c) override {
         std::string order;
         for (const auto& s : list)
             order += (order.empty() ? "" : ",") + s->id + "=" + std::to_string(s->order);
         calls.push_back("saveSubcategoryOrder " + c->id + " " + order);
     }
-    void moveSubcategory(const std::shared_ptr<WidgetSubcategory>& s, const std::shared_ptr<WidgetCategory>& c) override {
+    void moveSubcategory(const std::shared_ptr<WidgetSubcategory>& s,
+                         const std::shared_ptr<WidgetCategory>& c) override {
         calls.push_back("moveSubcategory " + s->id + " " + c->id);
     }
     void deleteSubcategories(const std::vector<std::string>& ids, const std::string& categoryId) override {
@@ -69,7 +77,8 @@ public:
         if (completion)
             completion(true);
     }
-    void mergeSubcategories(const WidgetSubcategoryList& list, const std::shared_ptr<WidgetSubcategory>& into) override {
+    void mergeSubcategories(const WidgetSubcategoryList& list,
+                            const std::shared_ptr<WidgetSubcategory>& into) override {
         std::string merged;
         for (const auto& s : list)
             merged += (merged.empty() ? "" : ",") + s->id;

@@ -19,8 +19,8 @@ class SubcategoriesTest : public PinnedTest {
 protected:
     ConsoleCapture console;
     std::shared_ptr<RecordingDelegate> delegate = std::make_shared<RecordingDelegate>();
-    std::shared_ptr<CategoriesListModelData> model = std::make_shared<CategoriesListModelData>(
-        WidgetCategoryList{}, WidgetCategoryList{});
+    std::shared_ptr<CategoriesListModelData> model =
+        std::make_shared<CategoriesListModelData>(WidgetCategoryList{}, WidgetCategoryList{});
     std::shared_ptr<WidgetCategory> food = category("food", "Food");
     std::shared_ptr<SubcategoriesListViewModel> vm = std::make_shared<SubcategoriesListViewModel>();
 
