@@ -6,6 +6,7 @@
 #include "platform/MainQueue.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace zt {
 
@@ -15,11 +16,13 @@ Sort persistedSort() {
     return SortControllerState(SortEntity::categories).sort();
 }
 
-WidgetCategoryList without(const WidgetCategoryList& list, const WidgetCategoryList& removed) {
+// By identity; a set keeps deleting everything from thousands of categories linear.
+WidgetCategoryList without(const WidgetCategoryList& list,
+                           const std::unordered_set<const WidgetCategory*>& removed) {
     WidgetCategoryList out;
     out.reserve(list.size());
     for (const auto& c : list)
-        if (std::find(removed.begin(), removed.end(), c) == removed.end())
+        if (!removed.contains(c.get()))
             out.push_back(c);
     return out;
 }
@@ -86,11 +89,11 @@ WidgetCategoryList CategoriesListModelData::displayedRows() const {
 }
 
 void CategoriesListModelData::remove(const std::set<std::string>& selection) {
-    WidgetCategoryList removed;
+    std::unordered_set<const WidgetCategory*> removed;
     std::vector<std::string> identifiers;
     for (const auto& c : actualDataSource())
         if (selection.contains(c->id)) {
-            removed.push_back(c);
+            removed.insert(c.get());
             identifiers.push_back(c->id);
         }
     expenses.set(without(expenses(), removed));

@@ -1,5 +1,6 @@
 #include "CategoriesMergeView.h"
 
+#include "ZTSwiftUIComponents/categories/MergeSheetFrame.h"
 #include "platform/Console.h"
 #include "platform/StringTable.h"
 
@@ -70,56 +71,31 @@ ui::View CategoriesMergeView::body() const {
                            });
         s.isCategorySelectionVisible = true;
     });
-    std::vector<ui::View> destination;
-    if (state.destinationCategory)
-        destination.push_back(
-            ui::button(chooseDestination, {ui::text(state.destinationCategory->name)}).id("destination"));
-    else
-        destination.push_back(
-            ui::button(L("Select destination category"), chooseDestination).id("destination"));
-
-    ui::View mergeItem = state.isMerging ? ui::progressRing(0).accessibilityLabel(L("Merging"))
-                                         : ui::button(L("Merge"), "arrow.triangle.merge",
-                                                      state_.setter(&State::confirmationShown, true));
-
-    const std::string destinationName =
-        state.destinationCategory ? state.destinationCategory->name : std::string();
     const auto selectorBody = [&](bool visible) {
         return visible && state.selector ? state.selector->body() : ui::group();
     };
-    return ui::navigationTitle(
+    MergeSheetContent content{
         L("Merge Categories"),
+        std::move(toMerge),
+        L("...into category"),
+        state.destinationCategory ? state.destinationCategory->name : std::string(),
+        L("Select destination category"),
+        chooseDestination,
+        format(L("Do you want to merge the selected categories into %@?"),
+               state.destinationCategory ? state.destinationCategory->name : std::string()),
         {
-            ui::list({
-                ui::section(L("Merge", "Section of the categories that will be merged"), std::move(toMerge))
-                    .id("toMerge"),
-                ui::section(L("...into category"), std::move(destination)),
-            }),
-            ui::toolbarItem("merge", std::move(mergeItem)),
-            ui::toolbarItem("cancel", ui::button(L("Cancel"),
-                                                 [dismiss = dismiss_] {
-                                                     if (dismiss)
-                                                         dismiss();
-                                                 })
-                                          .role(ui::ButtonRole::cancel)),
-            ui::confirmationDialog(
-                L("Merge Categories"),
-                format(L("Do you want to merge the selected categories into %@?"), destinationName),
-                state.confirmationShown, state_.binding(&State::confirmationShown),
-                {
-                    ui::button(L("Merge"), state_.action([model, dismiss = dismiss_](State& s) {
-                        merge(s, *model, dismiss);
-                    })),
-                    ui::button(L("Cancel"), [] {}).role(ui::ButtonRole::cancel),
-                })
-                .id("mergeConfirmation"),
             ui::sheet(L("Select categories"), state.isCategoryToBeMergedSelectionVisible,
                       state_.binding(&State::isCategoryToBeMergedSelectionVisible),
                       {selectorBody(state.isCategoryToBeMergedSelectionVisible)}),
             ui::sheet(L("Select a category"), state.isCategorySelectionVisible,
                       state_.binding(&State::isCategorySelectionVisible),
                       {selectorBody(state.isCategorySelectionVisible)}),
-        });
+        },
+    };
+    return mergeSheetFrame(
+        std::move(content), state.isMerging, state.confirmationShown,
+        state_.binding(&State::confirmationShown),
+        state_.action([model, dismiss = dismiss_](State& s) { merge(s, *model, dismiss); }), dismiss_);
 }
 
 } // namespace zt

@@ -10,6 +10,41 @@ namespace zt {
 CategoryPickerScreen::CategoryPickerScreen(std::shared_ptr<CategoryPickerModel> model)
     : model_(std::move(model)) {}
 
+std::shared_ptr<CategoryPickerModel> CategoryPickerScreen::makeModel(WidgetCategoryList incomeCategories,
+                                                                     WidgetCategoryList expenseCategories,
+                                                                     TransactionType type) {
+    return std::make_shared<CategoryPickerModel>(std::move(incomeCategories), std::move(expenseCategories),
+                                                 type);
+}
+
+ui::View CategoryPickerScreen::subcategoryButton(const std::shared_ptr<WidgetSubcategory>& subcategory,
+                                                 const std::shared_ptr<WidgetCategory>& category) const {
+    return ui::button([model = model_, subcategory, category] { model->select(subcategory, category); },
+                      {ui::text(subcategory->name)})
+        .id(subcategory->id);
+}
+
+std::vector<ui::View> CategoryPickerScreen::categoryControls(const std::shared_ptr<WidgetCategory>& category,
+                                                             std::size_t shownSubcategories) const {
+    const auto model = model_;
+    std::vector<ui::View> controls{
+        ui::button([model, category] { model->select(category); },
+                   {ui::label(category->name, category->imageName)})
+            .id(category->id),
+    };
+    if (model->isFavorite(*category))
+        controls.push_back(ui::image("star.fill").accessibilityLabel(L("Favorite")));
+    if (shownSubcategories > 0) {
+        const bool expanded = model->expandedCategories().contains(category->id);
+        controls.push_back(ui::button([model, id = category->id] { model->toggleExpanded(id); },
+                                      {ui::image(expanded ? "chevron.down" : "chevron.right"),
+                                       ui::text(format("%lld", static_cast<long long>(shownSubcategories)))})
+                               .id("expand-" + category->id));
+    }
+    controls.push_back(categoryMenu(category));
+    return controls;
+}
+
 ui::View CategoryPickerScreen::categoryMenu(const std::shared_ptr<WidgetCategory>& category) const {
     const auto model = model_;
     const auto weak = state_.weak();
@@ -124,80 +159,53 @@ ui::View CategoryPickerScreen::body() const {
 
 CloudCategoryScreen::CloudCategoryScreen(WidgetCategoryList incomeCategories,
                                          WidgetCategoryList expenseCategories, TransactionType type)
-    : CategoryPickerScreen(std::make_shared<CategoryPickerModel>(std::move(incomeCategories),
-                                                                 std::move(expenseCategories), type)) {}
+    : CategoryPickerScreen(makeModel(std::move(incomeCategories), std::move(expenseCategories), type)) {}
 
 ui::View CloudCategoryScreen::layout(const WidgetCategoryList& categories) const {
     const auto& m = *model();
-    const auto modelPtr = model();
     std::vector<ui::View> chips;
     for (const auto& c : categories) {
-        const bool expanded = m.expandedCategories().contains(c->id);
-        std::vector<ui::View> chip{
-            ui::button([modelPtr, c] { modelPtr->select(c); }, {ui::label(c->name, c->imageName)}).id(c->id),
-        };
-        if (m.isFavorite(*c))
-            chip.push_back(ui::image("star.fill").accessibilityLabel(L("Favorite")));
         const auto subcategories = m.shownSubcategories(*c);
-        if (!subcategories.empty())
-            chip.push_back(
-                ui::button([modelPtr, id = c->id] { modelPtr->toggleExpanded(id); },
-                           {ui::image(expanded ? "chevron.down" : "chevron.right"),
-                            ui::text(format("%lld", static_cast<long long>(subcategories.size())))})
-                    .id("expand-" + c->id));
-        chip.push_back(categoryMenu(c));
-        chips.push_back(ui::card({ui::hstack(std::move(chip))}, m.selectedCategory() == c));
-        if (expanded) {
-            std::vector<ui::View> subs;
-            for (const auto& s : subcategories)
-                subs.push_back(
-                    ui::button([modelPtr, s, c] { modelPtr->select(s, c); }, {ui::text(s->name)}).id(s->id));
-            subs.push_back(addSubcategoryRow(c));
-            chips.push_back(ui::grid(3, std::move(subs)));
-        }
+        chips.push_back(
+            ui::card({ui::hstack(categoryControls(c, subcategories.size()))}, m.selectedCategory() == c));
+        if (!m.expandedCategories().contains(c->id))
+            continue;
+        std::vector<ui::View> subs;
+        for (const auto& s : subcategories)
+            subs.push_back(subcategoryButton(s, c));
+        subs.push_back(addSubcategoryRow(c));
+        chips.push_back(ui::grid(3, std::move(subs)));
     }
     return ui::grid(2, std::move(chips)).id("categories");
 }
 
 ExpandableCategoryScreen::ExpandableCategoryScreen(WidgetCategoryList incomeCategories,
                                                    WidgetCategoryList expenseCategories, TransactionType type)
-    : CategoryPickerScreen(std::make_shared<CategoryPickerModel>(std::move(incomeCategories),
-                                                                 std::move(expenseCategories), type)) {}
+    : CategoryPickerScreen(makeModel(std::move(incomeCategories), std::move(expenseCategories), type)) {}
 
 ui::View ExpandableCategoryScreen::layout(const WidgetCategoryList& categories) const {
     const auto& m = *model();
     const auto modelPtr = model();
     std::vector<ui::View> rows;
     for (const auto& c : categories) {
-        const bool expanded = m.expandedCategories().contains(c->id);
         const auto subcategories = m.shownSubcategories(*c);
-        std::vector<ui::View> row{
-            ui::button([modelPtr, c] { modelPtr->select(c); }, {ui::label(c->name, c->imageName)}).id(c->id),
-            ui::spacer(),
-        };
-        if (m.isFavorite(*c))
-            row.push_back(ui::image("star.fill").accessibilityLabel(L("Favorite")));
-        if (!subcategories.empty())
-            row.push_back(ui::button([modelPtr, id = c->id] { modelPtr->toggleExpanded(id); },
-                                     {ui::text(format("%lld", static_cast<long long>(subcategories.size()))),
-                                      ui::image(expanded ? "chevron.down" : "chevron.right")})
-                              .id("expand-" + c->id));
-        row.push_back(categoryMenu(c));
-        rows.push_back(ui::row(std::move(row)));
-        if (expanded) {
-            for (const auto& s : subcategories)
-                rows.push_back(ui::row({
-                    ui::button([modelPtr, s, c] { modelPtr->select(s, c); }, {ui::text(s->name)}).id(s->id),
-                    ui::spacer(),
-                    ui::button(L("Delete"), "trash",
-                               [modelPtr, s, c] {
-                                   modelPtr->requestDelete({c, s});
-                               })
-                        .role(ui::ButtonRole::destructive)
-                        .id("delete-" + s->id),
-                }));
-            rows.push_back(ui::row({addSubcategoryRow(c)}));
-        }
+        auto controls = categoryControls(c, subcategories.size());
+        controls.insert(controls.begin() + 1, ui::spacer());
+        rows.push_back(ui::row(std::move(controls)));
+        if (!m.expandedCategories().contains(c->id))
+            continue;
+        for (const auto& s : subcategories)
+            rows.push_back(ui::row({
+                subcategoryButton(s, c),
+                ui::spacer(),
+                ui::button(L("Delete"), "trash",
+                           [modelPtr, s, c] {
+                               modelPtr->requestDelete({c, s});
+                           })
+                    .role(ui::ButtonRole::destructive)
+                    .id("delete-" + s->id),
+            }));
+        rows.push_back(ui::row({addSubcategoryRow(c)}));
     }
     return ui::list({ui::section(std::move(rows))}).id("categories");
 }

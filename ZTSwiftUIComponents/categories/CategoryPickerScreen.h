@@ -27,12 +27,22 @@ public:
 protected:
     /// The categories as the layout arranges them; never called without any.
     virtual ui::View layout(const WidgetCategoryList& categories) const = 0;
-    /// The menu of a category (symbol "ellipsis").
-    ui::View categoryMenu(const std::shared_ptr<WidgetCategory>& category) const;
+    /// A picker's model over the categories.
+    static std::shared_ptr<CategoryPickerModel> makeModel(WidgetCategoryList incomeCategories,
+                                                          WidgetCategoryList expenseCategories,
+                                                          TransactionType type);
+    /// What every layout shows of a category: the button that picks it, the favourite's star, the
+    /// toggle of its subcategories (when it shows any) and its menu (symbol "ellipsis").
+    std::vector<ui::View> categoryControls(const std::shared_ptr<WidgetCategory>& category,
+                                           std::size_t shownSubcategories) const;
+    ui::View subcategoryButton(const std::shared_ptr<WidgetSubcategory>& subcategory,
+                               const std::shared_ptr<WidgetCategory>& category) const;
     /// The row that asks for a new subcategory of an expanded category.
     ui::View addSubcategoryRow(const std::shared_ptr<WidgetCategory>& category) const;
 
 private:
+    ui::View categoryMenu(const std::shared_ptr<WidgetCategory>& category) const;
+
     struct State {
         bool isEditing = false;
         bool isAddingSubcategory = false;

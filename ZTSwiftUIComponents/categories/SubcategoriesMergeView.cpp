@@ -1,5 +1,6 @@
 #include "SubcategoriesMergeView.h"
 
+#include "ZTSwiftUIComponents/categories/MergeSheetFrame.h"
 #include "platform/MainQueue.h"
 #include "platform/StringTable.h"
 #include "platform/ui/Binding.h"
@@ -57,50 +58,31 @@ ui::View SubcategoriesMergeView::body() const {
     toMerge.push_back(ui::button(L("Add subcategory"), "plus.circle",
                                  state_.setter(&State::isSubcategoryToBeMergedSelectionVisible, true)));
 
-    const auto choose = state_.setter(&State::isSubcategorySelectionVisible, true);
-    ui::View destination =
-        state.destinationSubcategory
-            ? ui::button(choose, {ui::text(state.destinationSubcategory->name)}).id("destination")
-            : ui::button(L("Select destination subcategory"), choose).id("destination");
-
-    ui::View mergeItem = state.isMerging ? ui::progressRing(0).accessibilityLabel(L("Merging"))
-                                         : ui::button(L("Merge"), "arrow.triangle.merge",
-                                                      state_.setter(&State::confirmationShown, true));
     const std::string destinationName =
         state.destinationSubcategory ? state.destinationSubcategory->name : std::string();
-    return ui::navigationTitle(
+    MergeSheetContent content{
         L("Merge Subcategories"),
+        std::move(toMerge),
+        L("...into subcategory"),
+        destinationName,
+        L("Select destination subcategory"),
+        state_.setter(&State::isSubcategorySelectionVisible, true),
+        format(L("Do you want to merge the selected subcategories into %@?"), destinationName),
         {
-            ui::list({
-                ui::section(L("Merge", "Section of the categories that will be merged"), std::move(toMerge))
-                    .id("toMerge"),
-                ui::section(L("...into subcategory"), {std::move(destination)}),
-            }),
-            ui::toolbarItem("merge", std::move(mergeItem)),
-            ui::toolbarItem("cancel", ui::button(L("Cancel"),
-                                                 [dismiss = dismiss_] {
-                                                     if (dismiss)
-                                                         dismiss();
-                                                 })
-                                          .role(ui::ButtonRole::cancel)),
-            ui::confirmationDialog(
-                L("Merge Subcategories"),
-                format(L("Do you want to merge the selected subcategories into %@?"), destinationName),
-                state.confirmationShown, state_.binding(&State::confirmationShown),
-                {
-                    ui::button(L("Merge"), state_.action([weak = state_.weak(), model = model_,
-                                                          vm = viewModel_, dismiss = dismiss_](State& s) {
-                        merge(s, weak, *model, vm, dismiss);
-                    })),
-                    ui::button(L("Cancel"), [] {}).role(ui::ButtonRole::cancel),
-                })
-                .id("mergeConfirmation"),
             ui::sheet(L("Add subcategory"), state.isSubcategoryToBeMergedSelectionVisible,
                       state_.binding(&State::isSubcategoryToBeMergedSelectionVisible),
                       {state.toMergeList->body()}),
             ui::sheet(L("Select destination subcategory"), state.isSubcategorySelectionVisible,
                       state_.binding(&State::isSubcategorySelectionVisible), {state.destinationList->body()}),
-        });
+        },
+    };
+    return mergeSheetFrame(
+        std::move(content), state.isMerging, state.confirmationShown,
+        state_.binding(&State::confirmationShown),
+        state_.action([weak = state_.weak(), model = model_, vm = viewModel_, dismiss = dismiss_](State& s) {
+            merge(s, weak, *model, vm, dismiss);
+        }),
+        dismiss_);
 }
 
 } // namespace zt
