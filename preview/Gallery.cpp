@@ -4,10 +4,8 @@ namespace zt::preview {
 
 std::vector<Subsystem> gallery() {
     return {
-        {"Host records", hostPages()},
-        {"Overview", overviewPages()},
-        {"Credit cards", creditCardPages()},
-        {"Budgets", budgetPages()},
+        {"Host records", hostPages()},   {"Overview", overviewPages()}, {"Credit cards", creditCardPages()},
+        {"Categories", categoryPages()}, {"Accounts", accountPages()},  {"Budgets", budgetPages()},
     };
 }
 

@@ -63,6 +63,8 @@ std::vector<Page> allPages();
 std::vector<Page> hostPages();
 std::vector<Page> overviewPages();
 std::vector<Page> creditCardPages();
+std::vector<Page> categoryPages();
+std::vector<Page> accountPages();
 std::vector<Page> budgetPages();
 
 /// Runs build with a private manual main queue in force and runs that queue dry, so a demo load

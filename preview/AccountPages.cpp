@@ -1,0 +1,113 @@
+#include "Gallery.h"
+#include "ZTSwiftUIComponents/accounts/AccountList.h"
+#include "ZTSwiftUIComponents/accounts/AccountPickers.h"
+#include "ZTSwiftUIComponents/accounts/EditAccountGroupsScreen.h"
+#include "ZTSwiftUIComponents/accounts/FilterAccountsView.h"
+#include "ZTSwiftUIComponents/accounts/UpdateAccountBalanceFlowView.h"
+#include "mocks/MockAccountListStore.h"
+#include "platform/Console.h"
+#include "platform/StringTable.h"
+
+#include <memory>
+
+namespace zt::preview {
+
+namespace {
+
+Screen accountsPage(PageContext&) {
+    const auto store = MockAccountListStore::demo();
+    store->setSyncingBankAccountIds({"acc-checking"});
+    AccountList::Config config(true, false, false, false);
+    config.isHeaderVisible = true;
+    // The demo host applies what the store can do itself and names the rest.
+    const auto onAction = [weak = std::weak_ptr(store)](const AccountListAction& action) {
+        console("onActionDidPress " + action.id());
+        const auto s = weak.lock();
+        if (!s || !action.account)
+            return;
+        if (action.kind == AccountListAction::Kind::archive)
+            s->archive(*action.account);
+        else if (action.kind == AccountListAction::Kind::remove)
+            s->deleteAccount(*action.account);
+        else if (action.kind == AccountListAction::Kind::favorite)
+            s->favorite(*action.account);
+    };
+    const auto screen = std::make_shared<const AccountList>(
+        store, config, [](const WidgetAccount& a) { console("onDidSelect " + a.name); },
+        [](const std::optional<std::string>& group) {
+            console("onNewAccountDidPress " + group.value_or(""));
+        },
+        onAction);
+    return [screen, store] { return screen->body(); };
+}
+
+Screen editGroupsPage(PageContext&) {
+    const auto store = MockAccountListStore::demo();
+    const auto screen = std::make_shared<const EditAccountGroupsScreen>(store);
+    return [screen, store] { return screen->body(); };
+}
+
+Screen reconcilePage(PageContext&) {
+    auto accounts = std::make_shared<BalanceUpdatingAccounts>();
+    for (const auto& account : excludedArchived(WidgetAccount::demo()))
+        accounts->push_back(std::make_shared<WidgetAccount>(account));
+    // Once the flow has ended, a button starts it again, so the demo can be walked more than once.
+    auto flow = std::make_shared<std::unique_ptr<UpdateAccountBalanceFlowView>>();
+    const ui::Binding<BalanceUpdatingAccounts> binding{[accounts] { return *accounts; }, {}};
+    const auto restart = [flow, binding] {
+        *flow = std::make_unique<UpdateAccountBalanceFlowView>(binding, [] { console("onDismissDidPress"); });
+    };
+    restart();
+    return [flow, accounts, restart] {
+        if (!(*flow)->isPresented())
+            return ui::button(L("Update account balance"), "plusminus.circle", restart);
+        return (*flow)->body();
+    };
+}
+
+Screen filterAccountsPage(PageContext&) {
+    const auto view = std::make_shared<const FilterAccountsView>(
+        "Net Worth", WidgetAccount::demo(), std::set<std::string>{"acc-checking"},
+        [](const std::vector<std::string>& ids) {
+            console("onDonePressed " + std::to_string(ids.size()) + " accounts");
+        });
+    return [view] { return view->body(); };
+}
+
+Screen pickersPage(PageContext&) {
+    struct Choices {
+        std::optional<NewAccountTypePicker> kind;
+        std::optional<AccountGroupItem> group;
+        AccountType type = AccountType::checking;
+    };
+    const auto choices = std::make_shared<Choices>();
+    const auto groups = MockAccountListStore::demoGroups();
+    return [choices, groups] {
+        return ui::vstack({
+            NewAccountTypePickerView(
+                {[choices] { return choices->kind; }, [choices](const auto& v) { choices->kind = v; }})
+                .body(),
+            AccountGroupPickerView(
+                {[choices] { return choices->group; }, [choices](const auto& g) { choices->group = g; }},
+                groups)
+                .body(),
+            AccountTypePickerView(
+                {[choices] { return choices->type; }, [choices](const AccountType& t) { choices->type = t; }})
+                .body(),
+        });
+    };
+}
+
+} // namespace
+
+std::vector<Page> accountPages() {
+    return {
+        {"accounts", "Accounts", accountsPage},
+        {"edit-account-groups", "Edit account groups", editGroupsPage},
+        {"reconcile", "Update account balance", reconcilePage},
+        {"filter-accounts", "Filter accounts", filterAccountsPage},
+        {"account-pickers", "Account pickers", pickersPage},
+    };
+}
+
+} // namespace zt::preview
