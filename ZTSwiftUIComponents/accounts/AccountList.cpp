@@ -36,12 +36,24 @@ AccountList::AccountList(std::shared_ptr<AccountListStoreConforming> store, Conf
       onNewAccountDidPress_(std::move(onNewAccountDidPress)), onActionDidPress_(std::move(onActionDidPress)) {
 }
 
-ui::View AccountList::accountRow(const WidgetAccount& account) const {
+struct AccountList::RowTexts {
+    std::string remove = L("Delete");
+    std::string edit = L("Edit");
+    std::string more = L("More");
+    std::string favorite = L("Favorite");
+    std::string updateBalance = L("Update Balance");
+    std::string archive = L("Archive");
+    std::string syncing = L("Syncing");
+};
+
+ui::View AccountList::accountRow(const WidgetAccount& account, const RowTexts& texts) const {
     const auto& state = *state_;
-    const auto raise = [onAction = onActionDidPress_](AccountListAction action) {
-        return [onAction, action = std::move(action)] {
+    // One copy of the account serves every action of the row.
+    const auto shared = std::make_shared<const WidgetAccount>(account);
+    const auto raise = [onAction = onActionDidPress_, shared](AccountListAction (*make)(WidgetAccount)) {
+        return [onAction, shared, make] {
             if (onAction)
-                onAction(action);
+                onAction(make(*shared));
         };
     };
 
@@ -54,14 +66,15 @@ ui::View AccountList::accountRow(const WidgetAccount& account) const {
     cells.push_back(ui::text(account.name));
     cells.push_back(ui::spacer());
     if (store_->isSyncing(account))
-        cells.push_back(ui::progressRing(0).accessibilityLabel(L("Syncing")).id("syncing-" + account.id));
+        cells.push_back(ui::progressRing(0).accessibilityLabel(texts.syncing).id("syncing-" + account.id));
     cells.push_back(ui::text(store_->formatter().stringOrDash(account.balance)).id("balance-" + account.id));
 
     // Tapping selects in selection mode; otherwise it opens the account, unless online banking
     // keeps it from being chosen here.
     const auto tap =
-        state_.action([account, onSelect = onDidSelect_, canSelectOnline = config_.canSelectOnlineAccounts,
+        state_.action([shared, onSelect = onDidSelect_, canSelectOnline = config_.canSelectOnlineAccounts,
                        weak = state_.weak()](State& s) {
+            const auto& account = *shared;
             if (s.isSelecting) {
                 if (!s.multiSelection.erase(account.id))
                     s.multiSelection.insert(account.id);
@@ -81,18 +94,21 @@ ui::View AccountList::accountRow(const WidgetAccount& account) const {
         });
     std::vector<ui::View> row{ui::button(tap, {ui::hstack(std::move(cells))})};
     if (config_.canEditItems && !state.isSelecting) {
-        row.push_back(ui::button(L("Delete"), "trash", state_.action([account](State& s) {
-                          s.accountToDelete = account;
+        row.push_back(ui::button(texts.remove, "trash", state_.action([shared](State& s) {
+                          s.accountToDelete = *shared;
                           s.isDeleteConfirmation = true;
                       })).role(ui::ButtonRole::destructive));
-        row.push_back(ui::button(L("Edit"), "pencil", raise(AccountListAction::edit(account))));
+        row.push_back(ui::button(texts.edit, "pencil", raise(&AccountListAction::edit)));
         row.push_back(
-            ui::menu(L("More"), "ellipsis.circle",
+            ui::menu(texts.more, "ellipsis.circle",
                      {
-                         ui::button(L("Favorite"), "star", raise(AccountListAction::favorite(account))),
-                         ui::button(L("Update Balance"), "plusminus.circle",
-                                    raise(AccountListAction::updateAccountBalance({account.id}))),
-                         ui::button(L("Archive"), "archivebox", raise(AccountListAction::archive(account))),
+                         ui::button(texts.favorite, "star", raise(&AccountListAction::favorite)),
+                         ui::button(texts.updateBalance, "plusminus.circle",
+                                    [onAction = onActionDidPress_, id = account.id] {
+                                        if (onAction)
+                                            onAction(AccountListAction::updateAccountBalance({id}));
+                                    }),
+                         ui::button(texts.archive, "archivebox", raise(&AccountListAction::archive)),
                      }));
     }
     return ui::row(std::move(row)).id(account.id);
@@ -125,11 +141,12 @@ ui::View AccountList::body() const {
                                                  store->archivedAccounts().size())
                                .body());
     }
+    const RowTexts texts;
     for (const auto& group : groups) {
         std::vector<ui::View> rows{AccountListHeaderSectionView(store, group).body()};
         if (!group.isCollapsed)
             for (const auto& account : group.items)
-                rows.push_back(accountRow(account));
+                rows.push_back(accountRow(account, texts));
         if (config_.isAddAccountInSectionsVisible ||
             (group.items.empty() && config_.isAddAccountInEmptySectionsVisible))
             rows.push_back(

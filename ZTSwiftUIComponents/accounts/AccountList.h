@@ -49,7 +49,9 @@ private:
         std::optional<EditAccountGroupsScreen> groupsEditor;
     };
 
-    ui::View accountRow(const WidgetAccount& account) const;
+    /// The row texts, looked up once a draw rather than once a row.
+    struct RowTexts;
+    ui::View accountRow(const WidgetAccount& account, const RowTexts& texts) const;
 
     std::shared_ptr<AccountListStoreConforming> store_;
     Config config_;

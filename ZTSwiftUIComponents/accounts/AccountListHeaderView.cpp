@@ -33,13 +33,20 @@ AccountListHeaderSectionView::AccountListHeaderSectionView(std::shared_ptr<Accou
     : store_(std::move(store)), group_(std::move(group)) {}
 
 ui::View AccountListHeaderSectionView::body() const {
-    return ui::button([store = store_, group = group_] { store->toggle(group); },
-                      {ui::hstack({
-                          ui::text(group_.name).font(ui::Font::headline),
-                          ui::spacer(),
-                          ui::text(group_.amount).secondary(),
-                          ui::image(group_.isCollapsed ? "chevron.right" : "chevron.down"),
-                      })})
+    // The group as the store holds it when tapped, found by identifier: the store may have
+    // changed since this header was drawn, and the header need not copy every account.
+    return ui::button(
+               [store = store_, id = group_.id] {
+                   for (const auto& group : store->groups())
+                       if (group.id == id)
+                           return store->toggle(group);
+               },
+               {ui::hstack({
+                   ui::text(group_.name).font(ui::Font::headline),
+                   ui::spacer(),
+                   ui::text(group_.amount).secondary(),
+                   ui::image(group_.isCollapsed ? "chevron.right" : "chevron.down"),
+               })})
         .id("header-" + group_.id);
 }
 
