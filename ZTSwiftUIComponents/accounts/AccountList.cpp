@@ -92,24 +92,26 @@ ui::View AccountList::accountRow(const WidgetAccount& account, const RowTexts& t
             if (onSelect)
                 onSelect(account);
         });
-    std::vector<ui::View> row{ui::button(tap, {ui::hstack(std::move(cells))})};
+    // Children are moved into place: a braced list would copy every subtree once more.
+    std::vector<ui::View> tappable;
+    tappable.push_back(ui::hstack(std::move(cells)));
+    std::vector<ui::View> row;
+    row.push_back(ui::button(tap, std::move(tappable)));
     if (config_.canEditItems && !state.isSelecting) {
         row.push_back(ui::button(texts.remove, "trash", state_.action([shared](State& s) {
                           s.accountToDelete = *shared;
                           s.isDeleteConfirmation = true;
                       })).role(ui::ButtonRole::destructive));
         row.push_back(ui::button(texts.edit, "pencil", raise(&AccountListAction::edit)));
-        row.push_back(
-            ui::menu(texts.more, "ellipsis.circle",
-                     {
-                         ui::button(texts.favorite, "star", raise(&AccountListAction::favorite)),
-                         ui::button(texts.updateBalance, "plusminus.circle",
-                                    [onAction = onActionDidPress_, id = account.id] {
-                                        if (onAction)
-                                            onAction(AccountListAction::updateAccountBalance({id}));
-                                    }),
-                         ui::button(texts.archive, "archivebox", raise(&AccountListAction::archive)),
-                     }));
+        std::vector<ui::View> more;
+        more.push_back(ui::button(texts.favorite, "star", raise(&AccountListAction::favorite)));
+        more.push_back(ui::button(texts.updateBalance, "plusminus.circle",
+                                  [onAction = onActionDidPress_, id = account.id] {
+                                      if (onAction)
+                                          onAction(AccountListAction::updateAccountBalance({id}));
+                                  }));
+        more.push_back(ui::button(texts.archive, "archivebox", raise(&AccountListAction::archive)));
+        row.push_back(ui::menu(texts.more, "ellipsis.circle", std::move(more)));
     }
     return ui::row(std::move(row)).id(account.id);
 }
@@ -132,18 +134,24 @@ ui::View AccountList::body() const {
     };
 
     std::vector<ui::View> sections;
-    const auto accounts = store->accounts();
-    if (config_.isHeaderVisible) {
-        const double assets = totalAssets(accounts);
-        const double liabilities = totalLoans(accounts) + totalCreditCard(accounts);
+    // Summed over the groups in place: copying every account for the header costs a draw dearly.
+    std::size_t accountCount = 0;
+    double assets = 0, liabilities = 0;
+    for (const auto& group : groups) {
+        accountCount += group.items.size();
+        for (const auto& account : group.items)
+            (isLiability(account.type) ? liabilities : assets) += account.balance;
+    }
+    if (config_.isHeaderVisible)
         sections.push_back(AccountListHeaderView(assets, liabilities, assets + liabilities,
-                                                 store->formatter(), accounts.size(),
+                                                 store->formatter(), accountCount,
                                                  store->archivedAccounts().size())
                                .body());
-    }
     const RowTexts texts;
     for (const auto& group : groups) {
-        std::vector<ui::View> rows{AccountListHeaderSectionView(store, group).body()};
+        std::vector<ui::View> rows;
+        rows.reserve(group.items.size() + 2);
+        rows.push_back(AccountListHeaderSectionView(store, group).body());
         if (!group.isCollapsed)
             for (const auto& account : group.items)
                 rows.push_back(accountRow(account, texts));
@@ -153,7 +161,7 @@ ui::View AccountList::body() const {
                 ui::button(L("Add Account"), "plus.circle", addAccount(group.id)).id("add-" + group.id));
         sections.push_back(ui::section(std::move(rows)).id("group-" + group.id));
     }
-    if (accounts.empty())
+    if (accountCount == 0)
         sections.push_back(ui::emptyState(L("No accounts"), {}, "building.columns"));
     if (config_.isOnboardingMode)
         sections.push_back(
@@ -198,9 +206,10 @@ ui::View AccountList::body() const {
             }))));
         if (state.isSelecting) {
             std::vector<std::string> chosen;
-            for (const auto& account : accounts)
-                if (state.multiSelection.contains(account.id))
-                    chosen.push_back(account.id);
+            for (const auto& group : groups)
+                for (const auto& account : group.items)
+                    if (state.multiSelection.contains(account.id))
+                        chosen.push_back(account.id);
             content.push_back(ui::toolbarItem(
                 "updateSelected",
                 ui::button(L("Update Balance"), "plusminus.circle", [onAction = onActionDidPress_, chosen] {
