@@ -102,7 +102,7 @@ Screen pickersPage(PageContext&) {
 
 std::vector<Page> accountPages() {
     return {
-        {"accounts", "Accounts", accountsPage},
+        {"account-list", "Accounts", accountsPage},
         {"edit-account-groups", "Edit account groups", editGroupsPage},
         {"reconcile", "Update account balance", reconcilePage},
         {"filter-accounts", "Filter accounts", filterAccountsPage},
