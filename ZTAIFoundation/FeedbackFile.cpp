@@ -44,18 +44,20 @@ std::optional<std::filesystem::path> saveFeedbackFile(std::string_view json) {
     console("Saving JSON with timestamp: " + timestamp);
     const auto& directory = environment.documentsDirectory();
     const auto path = directory / ("sessionData-" + timestamp + "-" + makeUUIDString() + ".json");
+    const Logger logger{"ZTAI", "ZTAIFoundation"};
+    const auto fail = [&logger](const std::string& reason) {
+        console("Failed to save JSON: " + reason);
+        logger.error("Failed to save JSON: {}", reason);
+        return std::nullopt;
+    };
     // The platform's documents directory always exists; ours may still have to be made.
     std::error_code error;
     std::filesystem::create_directories(directory, error);
-    if (error) {
-        console("Failed to save JSON: " + directory.string() + ": " + error.message());
-        return std::nullopt;
-    }
-    const AtomicFile file(path, Logger{"ZTAI", "ZTAIFoundation"});
-    if (!file.update([json](const std::optional<std::string>&) { return std::string(json); })) {
-        console("Failed to save JSON: cannot write " + path.string());
-        return std::nullopt;
-    }
+    if (error)
+        return fail(directory.string() + ": " + error.message());
+    const AtomicFile file(path, logger);
+    if (!file.update([json](const std::optional<std::string>&) { return std::string(json); }))
+        return fail("cannot write " + path.string());
     console("Saved JSON to: " + path.string());
     return path;
 }

@@ -11,6 +11,11 @@ void Refusal::explanation(ExplanationCompletion completion) const {
         completion(std::nullopt);
 }
 
+GenerationError::GenerationError(Kind kind, Context context) : kind_(kind), context_(std::move(context)) {
+    if (kind_ == Kind::refusal)
+        refusal_.emplace(Refusal::ExplanationSource{});
+}
+
 GenerationError::GenerationError(Refusal refusal, Context context)
     : kind_(Kind::refusal), context_(std::move(context)), refusal_(std::move(refusal)) {}
 

@@ -48,13 +48,14 @@ public:
 
     static constexpr std::string_view errorDomain = "LanguageModelSession.GenerationError";
 
-    GenerationError(Kind kind, Context context) : kind_(kind), context_(std::move(context)) {}
+    /// A refusal made this way has no explanation to give.
+    GenerationError(Kind kind, Context context);
     /// A refusal, whose explanation can be asked for.
     GenerationError(Refusal refusal, Context context);
 
     Kind kind() const { return kind_; }
     const Context& context() const { return context_; }
-    /// Set for the refusal kind only.
+    /// Set for the refusal kind, and for it only.
     const std::optional<Refusal>& refusal() const { return refusal_; }
 
     /// "The model's context window is exceeded: <debug description>" and so on.

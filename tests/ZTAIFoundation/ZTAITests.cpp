@@ -374,6 +374,8 @@ TEST_F(ZTAITest, AFailedFeedbackWriteIsToldAndChangesNothingElse) {
     ASSERT_EQ(console.lines().size(), 2u);
     EXPECT_THAT(console.lines()[1], ::testing::StartsWith("Failed to save JSON: "));
     EXPECT_EQ(ai->error()->code, ZTAI::guardrailViolationCode);
+    EXPECT_THAT(messages(LogLevel::error), ElementsAre(::testing::StartsWith("Failed to save JSON: "),
+                                                       "Content blocked by guardrails: x"));
     EXPECT_THAT(documents.entries(), ElementsAre("Documents"));
 }
 

@@ -249,5 +249,12 @@ TEST(GenerationVocabularyTest, ContentSchemaAndErrorsReadAsDocumented) {
               (Error{"LanguageModelSession.GenerationError", 6, "Too many requests: slow down"}));
     EXPECT_EQ(GenerationError(Kind::decodingFailure, {}).localizedDescription(),
               "The response could not be decoded");
+    EXPECT_FALSE(GenerationError(Kind::decodingFailure, {}).refusal());
+    // A refusal without a source of explanations still answers, with none.
+    const GenerationError bare(Kind::refusal, {});
+    ASSERT_TRUE(bare.refusal());
+    bool answered = false;
+    bare.refusal()->explanation([&](const std::optional<std::string>& text) { answered = !text; });
+    EXPECT_TRUE(answered);
     EXPECT_EQ((Prompt{{"a", "b"}}.text()), "a\nb");
 }
