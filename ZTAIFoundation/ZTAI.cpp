@@ -74,9 +74,8 @@ Prompt ZTAI::prompt(const std::string& title, const std::string& message) const 
         "Rewrite this content in a friendly way. " + title + " " + message + ".",
         "Improve the message and title.",
         "ALWAYS Keep output 'insight.message' super short, max 1 sentence. It is a punchline.",
-        "provide related information or tips that could help the user in the insight.suggestions, if you "
-        "deem it "
-        "relevant. MAX 2 sentences.",
+        "provide related information or tips that could help the user in the insight.suggestions, "
+        "if you deem it relevant. MAX 2 sentences.",
         "Try to be as conversational.",
         "Output property 'suggestions' must be no longer than " + std::to_string(maxWords_) + " words.",
         "Here is an example, but don't copy and dont use it as a response it:",
@@ -127,8 +126,7 @@ void ZTAI::handleFailure(const GenerationError& failure, const std::shared_ptr<L
         return;
     case GenerationError::Kind::unsupportedLanguageOrLocale:
         logger_.error("Generation Error: {}", context);
-        if (attempt < maxAttempts)
-            updatedInstructions_ = instructionsFor("en_US", originalInstructions_);
+        updatedInstructions_ = instructionsFor("en_US", originalInstructions_);
         retry(failure, "Generating a new session, because the requested locale is not supported.", title,
               message, attempt);
         return;

@@ -8,6 +8,7 @@ std::vector<Subsystem> gallery() {
         {"Overview", overviewPages()},
         {"Credit cards", creditCardPages()},
         {"Budgets", budgetPages()},
+        {"On-device insights", insightPages()},
     };
 }
 

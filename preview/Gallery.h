@@ -64,6 +64,7 @@ std::vector<Page> hostPages();
 std::vector<Page> overviewPages();
 std::vector<Page> creditCardPages();
 std::vector<Page> budgetPages();
+std::vector<Page> insightPages();
 
 /// Runs build with a private manual main queue in force and runs that queue dry, so a demo load
 /// that completes through the main queue has finished when build returns. Later work still goes
