@@ -65,10 +65,11 @@ public:
         engine_->suggestInsight("Coffee spending", "You spent 120 EUR on coffee this month");
     }
 
-    /// Draws in the environment of the demo device, whose model the availability gate reads.
-    template <class Draw> ui::View draw(Draw&& build) const {
+    /// Draws in the environment of the demo device, whose model the availability gate reads; a
+    /// screen with a generate button of its own gets none from the controls.
+    template <class Draw> ui::View draw(Draw&& build, bool withGenerateButton = true) const {
         const Environment::Override device({.languageModel = model_});
-        return ui::vstack({controls(), build()});
+        return ui::vstack({controls(withGenerateButton), build()});
     }
 
 private:
@@ -88,7 +89,7 @@ private:
         model_->setDefaultReply(std::move(reply));
     }
 
-    ui::View controls() const {
+    ui::View controls(bool withGenerateButton) const {
         std::vector<ui::PickerOption> options;
         for (const auto& mode : replyModes)
             options.emplace_back(mode.title, L(mode.title, "Gallery: how the scripted model answers"));
@@ -105,8 +106,10 @@ private:
                                    : SystemLanguageModel::Availability::unavailable(
                                          SystemLanguageModel::UnavailableReason::modelNotReady));
                         }),
-             ui::button(L("Generate", "Development screen: asks the model for an insight"), "sparkles",
-                        weakCallback(weak_from_this(), &InsightDemo::generate))});
+             withGenerateButton
+                 ? ui::button(L("Generate", "Development screen: asks the model for an insight"), "sparkles",
+                              weakCallback(weak_from_this(), &InsightDemo::generate))
+                 : ui::group()});
     }
 
     std::shared_ptr<ScriptedLanguageModel> model_ = std::make_shared<ScriptedLanguageModel>();
@@ -152,7 +155,7 @@ Screen heroCardPage(PageContext&) {
 Screen devScreenPage(PageContext&) {
     auto demo = std::make_shared<InsightDemo>();
     const auto screen = std::make_shared<const ai::AIDevScreen>(demo->engine());
-    return [demo, screen] { return demo->draw([&] { return screen->body(); }); };
+    return [demo, screen] { return demo->draw([&] { return screen->body(); }, false); };
 }
 
 } // namespace
