@@ -1,7 +1,7 @@
 #include "MockBudgetsStore.h"
 
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
-#include "ZTSwiftUIComponents/host/UUID.h"
+#include "platform/UUID.h"
 
 #include <algorithm>
 

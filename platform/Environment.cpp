@@ -39,6 +39,13 @@ std::string systemLocale() {
     return name == "C" || name == "POSIX" ? "en_US" : name;
 }
 
+std::filesystem::path systemDocumentsDirectory() {
+    if (const char* dir = std::getenv("ZT_DOCUMENTS_DIR"); dir && *dir)
+        return dir;
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home && *home ? home : ".") / "Documents";
+}
+
 } // namespace
 
 Environment Environment::makeProcessDefault() {
@@ -51,6 +58,7 @@ Environment Environment::makeProcessDefault() {
         return Date::fromUnixSeconds(unix);
     };
     env.userDefaults_ = std::make_shared<InMemoryUserDefaults>();
+    env.documentsDirectory_ = systemDocumentsDirectory();
     return env;
 }
 
@@ -98,6 +106,10 @@ Environment::Override::Override(Settings settings) {
     }
     if (settings.userDefaults)
         next.userDefaults_ = std::move(settings.userDefaults);
+    if (settings.documentsDirectory)
+        next.documentsDirectory_ = std::move(*settings.documentsDirectory);
+    if (settings.languageModel)
+        next.languageModel_ = std::move(settings.languageModel);
     slot() = std::make_shared<const Environment>(std::move(next));
 }
 

@@ -2,6 +2,7 @@
 
 #include "Date.h"
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,10 +12,12 @@ namespace zt {
 
 class Calendar;
 class MainQueue;
+class SystemLanguageModel;
 class UserDefaults;
 
 /// What the device tells the library at the moment of a call: locale, time zone (and with it the
-/// current calendar), the clock, the main queue and the standard user defaults. Tests pin all of
+/// current calendar), the clock, the main queue, the standard user defaults, the user's documents
+/// directory and the on-device language model. Tests pin all of
 /// it with a scoped Override; nothing below reads the machine's settings directly.
 class Environment {
 public:
@@ -30,6 +33,8 @@ public:
         Clock clock{}; // a moving clock (wins over now)
         std::shared_ptr<MainQueue> mainQueue{};
         std::shared_ptr<UserDefaults> userDefaults{};
+        std::optional<std::filesystem::path> documentsDirectory{};
+        std::shared_ptr<SystemLanguageModel> languageModel{};
     };
 
     /// The environment in force. Main-thread state: overrides are not meant to race calls on
@@ -45,6 +50,12 @@ public:
     /// would silently never run, so asking for it throws std::logic_error instead.
     MainQueue& mainQueue() const;
     UserDefaults& userDefaults() const { return *userDefaults_; }
+    /// Where files the user owns go. By default the folder that ZT_DOCUMENTS_DIR names, else
+    /// "Documents" in the home folder; it may not exist yet.
+    const std::filesystem::path& documentsDirectory() const { return documentsDirectory_; }
+    /// The language model the host gave; none by default (SystemLanguageModel::defaultModel() then
+    /// stands for a device without one).
+    const std::shared_ptr<SystemLanguageModel>& languageModel() const { return languageModel_; }
 
     /// Pins parts of the environment until destroyed; overrides nest.
     class Override {
@@ -66,6 +77,8 @@ private:
     Clock clock_;
     std::shared_ptr<MainQueue> mainQueue_;
     std::shared_ptr<UserDefaults> userDefaults_;
+    std::filesystem::path documentsDirectory_;
+    std::shared_ptr<SystemLanguageModel> languageModel_;
 };
 
 } // namespace zt

@@ -4,8 +4,13 @@ namespace zt::preview {
 
 std::vector<Subsystem> gallery() {
     return {
-        {"Host records", hostPages()},   {"Overview", overviewPages()}, {"Credit cards", creditCardPages()},
-        {"Categories", categoryPages()}, {"Accounts", accountPages()},  {"Budgets", budgetPages()},
+        {"Host records", hostPages()},
+        {"Overview", overviewPages()},
+        {"Credit cards", creditCardPages()},
+        {"Categories", categoryPages()},
+        {"Accounts", accountPages()},
+        {"Budgets", budgetPages()},
+        {"On-device insights", insightPages()},
     };
 }
 

@@ -1,6 +1,6 @@
 #include "AccountGroupEntryScreen.h"
 
-#include "ZTSwiftUIComponents/host/UUID.h"
+#include "platform/UUID.h"
 #include "platform/StringTable.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "ZTSwiftUIComponents/accounts/AccountGroupOrder.h"
 #include "ZTSwiftUIComponents/host/IconImages.h"
-#include "ZTSwiftUIComponents/host/UUID.h"
+#include "platform/UUID.h"
 #include "platform/Console.h"
 #include "platform/MainQueue.h"
 #include "platform/StringTable.h"

@@ -1,6 +1,6 @@
 #include "ReconciliationAdjustment.h"
 
-#include "ZTSwiftUIComponents/host/UUID.h"
+#include "platform/UUID.h"
 #include "platform/StringTable.h"
 
 #include <cmath>

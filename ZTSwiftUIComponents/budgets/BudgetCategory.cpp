@@ -1,6 +1,6 @@
 #include "BudgetCategory.h"
 
-#include "ZTSwiftUIComponents/host/UUID.h"
+#include "platform/UUID.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/host/Theme.h"
-#include "ZTSwiftUIComponents/host/UUID.h"
+#include "platform/UUID.h"
 
 #include <string>
 

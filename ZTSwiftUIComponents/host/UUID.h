@@ -1,10 +1,4 @@
 #pragma once
 
-#include <string>
-
-namespace zt {
-
-/// A fresh random (version 4) UUID in its upper-case text form, as record identifiers use it.
-std::string makeUUIDString();
-
-} // namespace zt
+// Identifiers are made in the platform layer, which the insight module may use too.
+#include "platform/UUID.h"
