@@ -13,12 +13,10 @@
 #include <charconv>
 #include <chrono>
 #include <condition_variable>
-#include <fstream>
 #include <httplib.h>
 #include <map>
 #include <mutex>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 
 namespace zt::preview {
@@ -30,15 +28,6 @@ constexpr const char* textType = "text/plain; charset=utf-8";
 constexpr const char* loopback = "127.0.0.1";
 /// Enough workers for a few tabs, each holding one waiting request for its next version.
 constexpr std::size_t workerThreads = 16;
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::optional<std::uint64_t> numberParam(const httplib::Request& request, const char* name) {
     if (!request.has_param(name))
@@ -65,8 +54,8 @@ class GalleryServer::Impl {
 public:
     explicit Impl(Options options)
         : options_(std::move(options)), icons_(Icons::load(options_.folder / "icons")),
-          script_(readFile(options_.folder / "site" / "gallery.js")), stylesheet_(GallerySite::stylesheet()),
-          gallery_(gallery()) {
+          script_(readGalleryFile(options_.folder / "site" / "gallery.js")),
+          stylesheet_(GallerySite::stylesheet()), gallery_(gallery()) {
         for (const auto& subsystem : gallery_)
             for (const auto& page : subsystem.pages)
                 pages_.emplace(page.name, page);

@@ -1,9 +1,12 @@
 #include "GallerySite.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Environment.h"
+#include "platform/Logger.h"
 #include "platform/StringTable.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace zt::preview {
 
@@ -70,6 +73,13 @@ std::string switches(const SiteSettings& settings, bool incognito) {
 }
 
 } // namespace
+
+std::string readGalleryFile(const std::filesystem::path& path) {
+    auto content = AtomicFile(path, Logger{"Gallery"}).read();
+    if (!content)
+        throw std::runtime_error("cannot read " + path.string());
+    return std::move(*content);
+}
 
 const std::vector<std::string>& SiteSettings::locales() {
     static const std::vector<std::string> offered{"en_US", "en_GB", "de_DE"};
@@ -145,6 +155,10 @@ body.gallery[data-appearance="dark"] { background: #111; color: #eee; }
 .gallery-list section { break-inside: avoid; }
 .gallery-list h2 { font-size: 17px; }
 .gallery-list a { color: inherit; }
+.gallery-banner { width: 360px; margin: 0 auto -64px; position: relative; z-index: 20; top: 56px; }
+.gallery-banner > .zt-screen { width: auto; min-height: 0; border-radius: 16px; box-shadow: 0 8px 24px rgb(0 0 0 / 0.25);
+  padding: 0; background: transparent; }
+.gallery-banner .zt-card { margin: 0; }
 )css";
 }
 

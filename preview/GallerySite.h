@@ -4,12 +4,17 @@
 #include "platform/ui/HtmlRenderer.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zt::preview {
+
+/// The whole content of one of the gallery's own files (icons, page script); throws
+/// std::runtime_error naming the file when it cannot be read.
+std::string readGalleryFile(const std::filesystem::path& path);
 
 /// The gallery's settings a visitor picks; they travel in every address ("?locale=de_DE").
 struct SiteSettings {

@@ -1,22 +1,14 @@
 #include "Icons.h"
 
+#include "GallerySite.h"
+
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace zt::preview {
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 /// The <svg> element alone: the licence comment before it is in the folder's LICENSE file.
 std::string svgElement(const std::string& file, const std::filesystem::path& path) {
@@ -35,7 +27,7 @@ std::string svgElement(const std::string& file, const std::filesystem::path& pat
 
 Icons Icons::load(const std::filesystem::path& folder) {
     Icons icons;
-    std::istringstream table(readFile(folder / "symbols.tsv"));
+    std::istringstream table(readGalleryFile(folder / "symbols.tsv"));
     std::map<std::string, std::string> files;
     std::string line;
     int number = 0;
@@ -51,7 +43,7 @@ Icons Icons::load(const std::filesystem::path& folder) {
         auto it = files.find(icon);
         if (it == files.end()) {
             const auto path = folder / "lucide" / (icon + ".svg");
-            it = files.emplace(icon, svgElement(readFile(path), path)).first;
+            it = files.emplace(icon, svgElement(readGalleryFile(path), path)).first;
         }
         icons.bySymbol_.insert_or_assign(line.substr(0, tab), it->second);
     }

@@ -516,7 +516,8 @@ private:
                 out_ += "</line>";
             }
             // Category names under the plot; long series of points label only every few.
-            const std::size_t every = xs.size() > 12 ? (xs.size() + 11) / 12 : 1;
+            constexpr std::size_t maxLabels = 6;
+            const std::size_t every = (xs.size() + maxLabels - 1) / maxLabels;
             for (std::size_t i = 0; i < xs.size(); i += every) {
                 out_ += "<text class=\"zt-axis-label\" x=\"" + num(xAt(xs[i])) + "\" y=\"152\">";
                 escaped(xs[i]);
