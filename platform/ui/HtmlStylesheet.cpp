@@ -61,7 +61,8 @@ std::string_view HtmlRenderer::stylesheet() {
   align-items: center; gap: 10px; padding: 10px 16px; border-bottom: 0.5px solid var(--zt-separator); }
 .zt-section-body > *:last-child { border-bottom: none; }
 .zt-row { display: flex; align-items: center; gap: 10px; }
-.zt-row > * { min-width: 0; }
+.zt-row > * { min-width: 0; overflow-wrap: anywhere; }
+.zt-row > .zt-button { flex: none; white-space: nowrap; }
 .zt-row > .zt-text:last-child, .zt-row > .zt-button:last-child { margin-left: auto; text-align: right; }
 .zt-stack { display: flex; gap: 8px; }
 .zt-vstack { flex-direction: column; align-items: stretch; }
