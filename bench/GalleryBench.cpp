@@ -10,6 +10,7 @@
 #include "platform/ui/HtmlRenderer.h"
 #include "preview/Gallery.h"
 #include "preview/GalleryServer.h"
+#include "preview/GallerySite.h"
 #include "preview/Icons.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ void overviewHtmlFromTree(benchmark::State& state) {
     const auto screen = overview->make(context);
     queue->drain();
     const auto tree = screen();
-    const auto icons = zt::preview::Icons::load(zt::preview::Icons::defaultFolder());
+    const auto icons = zt::preview::Icons::load(zt::preview::galleryFolder() / "icons");
     const zt::ui::HtmlRenderer renderer({.icon = [&](std::string_view s) { return icons.svg(s); }});
     std::size_t bytes = 0;
     for (auto _ : state) {
@@ -51,7 +52,7 @@ void overviewHtmlFromTree(benchmark::State& state) {
 BENCHMARK(overviewHtmlFromTree)->Unit(benchmark::kMicrosecond);
 
 void interactionRoundTrip(benchmark::State& state) {
-    zt::preview::GalleryServer server({.folder = zt::preview::Icons::defaultFolder().parent_path()});
+    zt::preview::GalleryServer server({});
     std::thread serving([&] { server.serve(); });
     httplib::Client client("127.0.0.1", server.port());
     client.set_keep_alive(true);

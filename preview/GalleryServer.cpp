@@ -53,7 +53,7 @@ SiteSettings settingsOf(const httplib::Request& request) {
 class GalleryServer::Impl {
 public:
     explicit Impl(Options options)
-        : options_(std::move(options)), icons_(Icons::load(options_.folder / "icons")),
+        : options_(withFolder(std::move(options))), icons_(Icons::load(options_.folder / "icons")),
           script_(readGalleryFile(options_.folder / "site" / "gallery.js")),
           stylesheet_(GallerySite::stylesheet()), gallery_(gallery()) {
         for (const auto& subsystem : gallery_)
@@ -94,6 +94,12 @@ public:
     void stop() { server_.stop(); }
 
 private:
+    static Options withFolder(Options options) {
+        if (options.folder.empty())
+            options.folder = galleryFolder();
+        return options;
+    }
+
     using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
 
     /// Answers a refused request with its status and reason; nothing has changed.

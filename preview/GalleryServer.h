@@ -16,7 +16,7 @@ public:
     struct Options {
         /// 0 picks a free port.
         int port = 0;
-        /// The folder with the icon table and the page script.
+        /// The folder with the icon table and the page script; galleryFolder() when empty.
         std::filesystem::path folder{};
         /// Requests larger than this are refused (413).
         std::size_t maxRequestBytes = 64 * 1024;

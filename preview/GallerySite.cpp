@@ -6,6 +6,7 @@
 #include "platform/StringTable.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace zt::preview {
@@ -73,6 +74,12 @@ std::string switches(const SiteSettings& settings, bool incognito) {
 }
 
 } // namespace
+
+std::filesystem::path galleryFolder() {
+    if (const char* folder = std::getenv("ZT_GALLERY_DIR"); folder && *folder)
+        return folder;
+    return ZT_GALLERY_DIR;
+}
 
 std::string readGalleryFile(const std::filesystem::path& path) {
     auto content = AtomicFile(path, Logger{"Gallery"}).read();

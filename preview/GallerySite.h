@@ -12,6 +12,10 @@
 
 namespace zt::preview {
 
+/// The folder of the gallery's own files (icons/, site/): ZT_GALLERY_DIR where set, else the one
+/// of the checkout it was built from.
+std::filesystem::path galleryFolder();
+
 /// The whole content of one of the gallery's own files (icons, page script); throws
 /// std::runtime_error naming the file when it cannot be read.
 std::string readGalleryFile(const std::filesystem::path& path);

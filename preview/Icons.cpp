@@ -2,7 +2,6 @@
 
 #include "GallerySite.h"
 
-#include <cstdlib>
 #include <sstream>
 #include <stdexcept>
 
@@ -48,12 +47,6 @@ Icons Icons::load(const std::filesystem::path& folder) {
         icons.bySymbol_.insert_or_assign(line.substr(0, tab), it->second);
     }
     return icons;
-}
-
-std::filesystem::path Icons::defaultFolder() {
-    if (const char* folder = std::getenv("ZT_GALLERY_ICONS"); folder && *folder)
-        return folder;
-    return ZT_GALLERY_ICONS_DIR;
 }
 
 std::string Icons::svg(std::string_view symbol) const {

@@ -14,8 +14,6 @@ public:
     /// Reads folder/symbols.tsv ("symbol<TAB>icon" lines, # comments) and folder/lucide/<icon>.svg.
     /// Throws std::runtime_error naming the file when the table or a named icon cannot be read.
     static Icons load(const std::filesystem::path& folder);
-    /// The icons folder of this checkout, or ZT_GALLERY_ICONS where set.
-    static std::filesystem::path defaultFolder();
 
     /// The SVG markup of symbol; empty when it has no icon.
     std::string svg(std::string_view symbol) const;

@@ -12,29 +12,18 @@
 
 namespace zt::preview {
 
-/// What the page's queued work needs; queued work holds it weakly, so work of a page that was
-/// reset or closed is dropped instead of running against a model that is gone.
+/// What the page's queued work needs. Queued work holds it weakly, so the work of a model that
+/// was reset (or of a page that is gone) is dropped instead of running against a model that is
+/// no more.
 struct LivePage::Shared {
-    MainQueue& target;
-    std::function<void()> onChange;
-    std::shared_ptr<Queue> queue;
-    std::shared_ptr<UserDefaults> userDefaults;
-    std::chrono::steady_clock::time_point started;
-    std::uint64_t version = 0;
-    std::function<Environment::Settings()> settings;
-
-    void changed() {
-        ++version;
-        if (onChange)
-            onChange();
-    }
+    Environment::Settings settings;
+    std::function<void()> changed;
 };
 
 /// The page's MainQueue: hands work to the gallery's thread and runs it in the page's environment.
 class LivePage::Queue final : public MainQueue {
 public:
-    explicit Queue(std::weak_ptr<Shared> shared, MainQueue& target)
-        : shared_(std::move(shared)), target_(target) {}
+    Queue(std::weak_ptr<Shared> shared, MainQueue& target) : shared_(std::move(shared)), target_(target) {}
 
     void async(Work work) override { target_.async(wrap(std::move(work))); }
     void asyncAfter(double seconds, Work work) override {
@@ -48,7 +37,7 @@ private:
             if (!shared)
                 return;
             {
-                const Environment::Override scope(shared->settings());
+                const Environment::Override scope(shared->settings);
                 work();
             }
             shared->changed();
@@ -61,54 +50,49 @@ private:
 
 LivePage::LivePage(Page page, std::string locale, NavigationRouter& router, MainQueue& mainQueue,
                    std::function<void()> onChange)
-    : page_(std::move(page)), locale_(std::move(locale)), router_(router) {
-    shared_ = std::make_shared<Shared>(Shared{mainQueue, std::move(onChange), nullptr, nullptr, {}, 0, {}});
+    : page_(std::move(page)), locale_(std::move(locale)), router_(router), target_(mainQueue),
+      onChange_(std::move(onChange)) {
     build();
 }
 
 LivePage::~LivePage() = default;
 
-std::uint64_t LivePage::version() const {
-    return shared_->version;
+const Environment::Settings& LivePage::settings() const {
+    return shared_->settings;
 }
 
-Environment::Settings LivePage::settings() const {
-    return shared_->settings();
+void LivePage::changed() {
+    ++version_;
+    if (onChange_)
+        onChange_();
 }
 
 void LivePage::build() {
-    // A fresh Shared cuts off the work the old model still has queued.
-    auto next = std::make_shared<Shared>(Shared{shared_->target,
-                                                shared_->onChange,
-                                                nullptr,
-                                                std::make_shared<InMemoryUserDefaults>(),
-                                                std::chrono::steady_clock::now(),
-                                                shared_->version,
-                                                {}});
-    next->queue = std::make_shared<Queue>(next, next->target);
-    // The demo day, moving on in real time so delays and "now" agree.
-    next->settings = [weak = std::weak_ptr(next), locale = locale_] {
-        const auto shared = weak.lock();
-        const auto started = shared ? shared->started : std::chrono::steady_clock::now();
-        return Environment::Settings{
-            .locale = locale,
-            .timeZone = "Europe/Berlin",
-            .clock =
-                [started] {
-                    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-                    return mocks::demoNow() + elapsed.count();
-                },
-            .mainQueue = shared ? shared->queue : nullptr,
-            .userDefaults = shared ? shared->userDefaults : nullptr,
-        };
-    };
     screen_ = nullptr;
-    shared_ = std::move(next);
+    shared_ = std::make_shared<Shared>();
+    // The demo day, moving on in real time so that delays and "now" agree.
+    const auto started = std::chrono::steady_clock::now();
+    shared_->settings = {
+        .locale = locale_,
+        .timeZone = "Europe/Berlin",
+        .clock =
+            [started] {
+                const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
+                return mocks::demoNow() + elapsed.count();
+            },
+        .mainQueue = std::make_shared<Queue>(shared_, target_),
+        .userDefaults = std::make_shared<InMemoryUserDefaults>(),
+    };
+    shared_->changed = [this] { changed(); };
     PageContext context{router_};
     screen_ = inEnvironment([&] { return page_.make(context); });
-    if (auto* thread = dynamic_cast<ThreadMainQueue*>(&shared_->target))
+    runDueWork();
+    changed();
+}
+
+void LivePage::runDueWork() {
+    if (auto* thread = dynamic_cast<ThreadMainQueue*>(&target_))
         thread->runUntilIdle();
-    shared_->changed();
 }
 
 ui::View LivePage::draw() const {
@@ -120,7 +104,7 @@ void LivePage::reset() {
 }
 
 void LivePage::touch() {
-    shared_->changed();
+    changed();
 }
 
 namespace {
@@ -179,9 +163,8 @@ void LivePage::act(const std::string& action, const std::string& address, const 
         }
         return 0;
     });
-    if (auto* thread = dynamic_cast<ThreadMainQueue*>(&shared_->target))
-        thread->runUntilIdle();
-    shared_->changed();
+    runDueWork();
+    changed();
 }
 
 } // namespace zt::preview

@@ -40,7 +40,7 @@ public:
 
     const Page& page() const { return page_; }
     const std::string& locale() const { return locale_; }
-    std::uint64_t version() const;
+    std::uint64_t version() const { return version_; }
 
     /// The current tree, drawn in the page's environment.
     ui::View draw() const;
@@ -65,12 +65,18 @@ private:
     struct Shared;
     class Queue;
 
-    Environment::Settings settings() const;
+    const Environment::Settings& settings() const;
     void build();
+    void changed();
+    /// Runs the work that is due now, so a page is drawn after what its action started.
+    void runDueWork();
 
     Page page_;
     std::string locale_;
     NavigationRouter& router_;
+    MainQueue& target_;
+    std::function<void()> onChange_;
+    std::uint64_t version_ = 0;
     std::shared_ptr<Shared> shared_;
     Screen screen_;
 };

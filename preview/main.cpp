@@ -4,9 +4,9 @@
 //   zt-preview --list                                name the pages
 #include "Gallery.h"
 #include "GalleryServer.h"
-#include "Icons.h"
 #include "TextPreview.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
@@ -26,14 +26,14 @@ int serve(int port, double stopAfter) {
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
-    zt::preview::GalleryServer server(
-        {.port = port, .folder = zt::preview::Icons::defaultFolder().parent_path()});
+    zt::preview::GalleryServer server({.port = port});
     std::cout << "Gallery: " << server.address() << std::endl;
     std::thread stopper([&] {
         if (stopAfter > 0) {
-            timespec wait{static_cast<std::time_t>(stopAfter),
-                          static_cast<long>(
-                              (stopAfter - static_cast<double>(static_cast<std::time_t>(stopAfter))) * 1e9)};
+            using namespace std::chrono;
+            const auto limit = duration_cast<nanoseconds>(duration<double>(stopAfter));
+            const timespec wait{static_cast<std::time_t>(duration_cast<seconds>(limit).count()),
+                                static_cast<long>((limit % seconds(1)).count())};
             sigtimedwait(&signals, nullptr, &wait);
         } else {
             int signal = 0;

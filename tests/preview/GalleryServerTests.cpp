@@ -1,5 +1,4 @@
 #include "preview/GalleryServer.h"
-#include "preview/Icons.h"
 
 #include <future>
 #include <gmock/gmock.h>
@@ -18,7 +17,7 @@ namespace {
 class GalleryServerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        server_ = new GalleryServer({.folder = Icons::defaultFolder().parent_path(), .pollSeconds = 2});
+        server_ = new GalleryServer({.pollSeconds = 2});
         serving_ = new std::thread([] { server_->serve(); });
     }
     static void TearDownTestSuite() {

@@ -3,6 +3,7 @@
 #include "platform/ui/TextRenderer.h"
 #include "platform/ui/ViewQuery.h"
 #include "preview/Gallery.h"
+#include "preview/GallerySite.h"
 #include "preview/Icons.h"
 #include "preview/TextPreview.h"
 #include "support/PinnedEnvironment.h"
@@ -119,7 +120,7 @@ TEST(Gallery, EveryPageDrawsSomethingInEveryLanguage) {
 }
 
 TEST(Gallery, EverySymbolTheLibraryUsesHasAnIcon) {
-    const auto icons = Icons::load(Icons::defaultFolder());
+    const auto icons = Icons::load(galleryFolder() / "icons");
     std::set<std::string> symbols = symbolsInSources();
     for (const auto& locale : {"en_US", "de_DE"})
         for (const auto& page : allPages()) {
