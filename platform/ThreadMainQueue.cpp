@@ -103,8 +103,11 @@ void ThreadMainQueue::loop() {
             lock.lock();
         } else if (items_.empty())
             wake_.wait(lock);
-        else
-            wake_.wait_until(lock, items_.top().due);
+        else {
+            // A copy: a post while the lock is released may move the items.
+            const auto due = items_.top().due;
+            wake_.wait_until(lock, due);
+        }
     }
 }
 

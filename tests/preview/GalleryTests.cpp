@@ -86,9 +86,11 @@ std::set<std::string> symbolsInSources() {
         }
     }
     for (const auto& entry : std::filesystem::directory_iterator(root / "ZTSwiftUIComponents/host/resources"))
-        if (entry.path().extension() == ".json")
-            for (const auto& icon : nlohmann::json::parse(readFile(entry.path())).at("icons"))
+        if (entry.path().extension() == ".json") {
+            const auto catalogue = nlohmann::json::parse(readFile(entry.path()));
+            for (const auto& icon : catalogue.at("icons"))
                 out.insert(icon.at("name").get<std::string>());
+        }
     return out;
 }
 

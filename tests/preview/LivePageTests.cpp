@@ -107,6 +107,7 @@ TEST_F(LivePageTest, BuildsAndDrawsInThePagesEnvironment) {
 }
 
 TEST_F(LivePageTest, EachActionReachesTheModelAndCountsTheVersionUp) {
+    settleDelayedWork();
     const auto v0 = queue_.run([&] { return page_->version(); });
     act("press", "0.1");
     EXPECT_EQ(text("count").substr(0, 1), "1");
