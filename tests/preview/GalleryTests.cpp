@@ -87,7 +87,10 @@ std::set<std::string> symbolsInSources() {
     }
     for (const auto& entry : std::filesystem::directory_iterator(root / "ZTSwiftUIComponents/host/resources"))
         if (entry.path().extension() == ".json") {
+            // The icon catalogues; the emoji catalogue holds emoji, which need no icon.
             const auto catalogue = nlohmann::json::parse(readFile(entry.path()));
+            if (!catalogue.is_object() || !catalogue.contains("icons"))
+                continue;
             for (const auto& icon : catalogue.at("icons"))
                 out.insert(icon.at("name").get<std::string>());
         }
@@ -157,10 +160,12 @@ TEST(Gallery, IconTableRefusesBadLinesAndMissingFiles) {
 
 TEST(Gallery, TitlesOfPagesAndSubsystemsHaveGermanTranslations) {
     const test::PinnedEnvironment german({.locale = "de_DE"});
+    // Words German spells as English does.
+    const std::set<std::string> same{"Budgets"};
     for (const auto& subsystem : gallery()) {
-        EXPECT_NE(L(subsystem.title), subsystem.title) << subsystem.title;
+        EXPECT_TRUE(L(subsystem.title) != subsystem.title || same.count(subsystem.title)) << subsystem.title;
         for (const auto& page : subsystem.pages)
-            EXPECT_NE(L(page.title), page.title) << page.title;
+            EXPECT_TRUE(L(page.title) != page.title || same.count(page.title)) << page.title;
     }
 }
 
