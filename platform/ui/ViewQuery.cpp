@@ -84,8 +84,20 @@ void collectTexts(const View& view, bool forMatching, bool includeDismissed, std
                view.node());
 }
 
-bool matchesNode(const Selector& selector, const View& view, bool includeDismissed) {
+using Path = std::vector<const View*>; // from the root to the node
+
+/// "0.2.1" for the root's third child's second child.
+std::string addressOf(const Path& path) {
+    std::string address = "0";
+    for (std::size_t i = 1; i < path.size(); ++i)
+        address += "." + std::to_string(path[i] - path[i - 1]->children().data());
+    return address;
+}
+
+bool matchesNode(const Selector& selector, const View& view, const Path* path, bool includeDismissed) {
     switch (selector.by()) {
+    case Selector::By::address:
+        return path && addressOf(*path) == selector.value();
     case Selector::By::identifier:
         return view.identifier() == selector.value();
     case Selector::By::accessibilityLabel:
@@ -102,8 +114,6 @@ bool matchesNode(const Selector& selector, const View& view, bool includeDismiss
     }
     return false;
 }
-
-using Path = std::vector<const View*>; // from the root to the node
 
 /// Depth-first; visit returns true to stop. Returns whether it stopped.
 template <class Visit> bool walk(const View& view, Path& path, bool includeDismissed, Visit& visit) {
@@ -122,7 +132,7 @@ std::vector<Path> matchingPaths(const View& root, const Selector& selector, bool
     std::vector<Path> found;
     Path path;
     auto visit = [&](const View& view, const Path& p) {
-        if (matchesNode(selector, view, includeDismissed))
+        if (matchesNode(selector, view, &p, includeDismissed))
             found.push_back(p);
         return false;
     };
@@ -166,8 +176,9 @@ Path resolvePath(const View& root, const Selector& selector, const std::function
 
     // Looking inside only when a container was named outright: a header text is no handle on
     // the controls below it.
-    const bool named =
-        selector.by() == Selector::By::identifier || selector.by() == Selector::By::accessibilityLabel;
+    const bool named = selector.by() == Selector::By::identifier ||
+                       selector.by() == Selector::By::accessibilityLabel ||
+                       selector.by() == Selector::By::address;
     for (const auto& path : named ? matches : std::vector<Path>{}) {
         std::vector<Path> inside;
         Path sub = path;
@@ -202,7 +213,7 @@ void requireEnabled(const View& root, const View& control, bool enabled) {
 } // namespace
 
 bool Selector::matches(const View& view) const {
-    return matchesNode(*this, view, false);
+    return matchesNode(*this, view, nullptr, false);
 }
 
 std::string Selector::description() const {
@@ -215,6 +226,8 @@ std::string Selector::description() const {
         return "accessibility label " + TextRenderer::quoted(value_);
     case By::identifier:
         return "identifier " + TextRenderer::quoted(value_);
+    case By::address:
+        return "address " + TextRenderer::quoted(value_);
     }
     return {};
 }
@@ -239,8 +252,8 @@ std::vector<std::string> visibleTexts(const View& root) {
 const View& find(const View& root, const Selector& selector) {
     const View* found = nullptr;
     Path path;
-    auto visit = [&](const View& view, const Path&) {
-        if (selector.matches(view))
+    auto visit = [&](const View& view, const Path& p) {
+        if (matchesNode(selector, view, &p, false))
             found = &view;
         return found != nullptr;
     };

@@ -23,7 +23,7 @@ public:
 /// What to look for. A plain string looks for a text.
 class Selector {
 public:
-    enum class By { text, textContaining, accessibilityLabel, identifier };
+    enum class By { text, textContaining, accessibilityLabel, identifier, address };
 
     Selector(By by, std::string value) : by_(by), value_(std::move(value)) {}
     Selector(std::string text) : Selector(By::text, std::move(text)) {}
@@ -31,7 +31,8 @@ public:
 
     By by() const { return by_; }
     const std::string& value() const { return value_; }
-    /// Whether the node itself (not its children) matches, judged by what is visible.
+    /// Whether the node itself (not its children) matches, judged by what is visible. An address
+    /// names a place in a tree, not a node, so a node alone never matches one.
     bool matches(const View& view) const;
     /// `text "Save"`, `identifier "total"`, …
     std::string description() const;
@@ -53,6 +54,11 @@ inline Selector byAccessibilityLabel(std::string label) {
 }
 inline Selector byId(std::string identifier) {
     return Selector(Selector::By::identifier, std::move(identifier));
+}
+/// The node at an address: "0" is the root, "0.2" its third child, "0.2.0" that child's first
+/// child, counting every child, shown or not. The HTML renderer marks controls this way.
+inline Selector byAddress(std::string address) {
+    return Selector(Selector::By::address, std::move(address));
 }
 
 /// The texts a user reads on the node itself, in reading order.
