@@ -1,6 +1,7 @@
 #include "HtmlRenderer.h"
 
 #include "platform/Environment.h"
+#include "platform/Overloaded.h"
 #include "platform/StringTable.h"
 #include "platform/ui/TextRenderer.h"
 
@@ -14,9 +15,6 @@
 namespace zt::ui {
 
 namespace {
-
-template <class... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
-template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
 
 double clamp01(double v) {
     return std::isnan(v) ? 0 : std::clamp(v, 0.0, 1.0);

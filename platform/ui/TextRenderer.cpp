@@ -1,5 +1,7 @@
 #include "TextRenderer.h"
 
+#include "platform/Overloaded.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -12,9 +14,6 @@
 namespace zt::ui {
 
 namespace {
-
-template <class... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
-template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
 
 std::string_view fontName(Font font) {
     switch (font) {

@@ -1,6 +1,7 @@
 #include "ViewQuery.h"
 
 #include "TextRenderer.h"
+#include "platform/Overloaded.h"
 
 #include <algorithm>
 #include <optional>
@@ -8,9 +9,6 @@
 namespace zt::ui {
 
 namespace {
-
-template <class... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
-template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
 
 /// Long trees are cut in error messages; the start usually shows where the test went wrong.
 constexpr std::size_t maxTreeLinesInErrors = 120;

@@ -6,8 +6,10 @@ credit card's reminder switch changes its summary. Screenshots of every page go 
 Usage: gallery_test.py --preview PATH/zt-preview --screenshots FOLDER
 """
 import argparse
+import faulthandler
 import os
 import re
+import select
 import shutil
 import subprocess
 import sys
@@ -24,6 +26,8 @@ LOCALES = ["en_US", "de_DE"]
 # An amount as the screens write it: a currency sign next to digits, either order.
 AMOUNT = re.compile(r"[$€£]\s?-?\d|\d\s?[$€£]")
 WAIT = 20
+# After this long the test prints where it is stuck and ends; CTest's own limit is later.
+WATCHDOG = 480
 
 
 class Gallery:
@@ -32,7 +36,8 @@ class Gallery:
     def __init__(self, preview):
         self.process = subprocess.Popen(
             [preview, "--port", "0", "--stop-after", "900"], stdout=subprocess.PIPE, text=True)
-        line = self.process.stdout.readline()
+        ready, _, _ = select.select([self.process.stdout], [], [], WAIT)
+        line = self.process.stdout.readline() if ready else ""
         match = re.search(r"(http://127\.0\.0\.1:\d+/)", line)
         if not match:
             self.stop()
@@ -62,7 +67,10 @@ def chromium(profile):
         options.add_argument(flag)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     service = Service(shutil.which("chromedriver") or "/usr/bin/chromedriver")
-    return webdriver.Chrome(service=service, options=options)
+    browser = webdriver.Chrome(service=service, options=options)
+    browser.set_page_load_timeout(WAIT)
+    browser.set_script_timeout(WAIT)
+    return browser
 
 
 class GalleryInChromium(unittest.TestCase):
@@ -192,6 +200,7 @@ def main():
     parser.add_argument("--preview", required=True)
     parser.add_argument("--screenshots", required=True)
     ARGS, rest = parser.parse_known_args()
+    faulthandler.dump_traceback_later(WATCHDOG, exit=True)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 
