@@ -6,6 +6,7 @@
 #include "platform/Calendar.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
+#include "platform/StringTable.h"
 
 #include <array>
 #include <utility>
@@ -80,6 +81,10 @@ CreditCardDemo::CreditCardDemo(Date referenceDate, std::shared_ptr<NotificationC
           }),
       cardView_(details_->name(), demoBalance, details_->limit()(), makeCurrencyFormatter(currencyCode),
                 details_->iconName(), details_->accountColor()),
+      balanceSection_(
+          AmountBinding::to(accountBalance_, *accountBalance_), AmountBinding::to(entry_, entry_->limit()),
+          makeCurrencyFormatter(currencyCode), Environment::current().localeIdentifier(),
+          [entry = entry_, balance = accountBalance_] { return entry->isValidationPassed((*balance)()); }),
       statementSection_(entry_->lastStatement()(), referenceDate, makeCurrencyFormatter(currencyCode)),
       remindersSection_(entry_->reminderData()()) {}
 
@@ -87,12 +92,15 @@ ui::View CreditCardDemo::detailsScreen() const {
     return ui::group({cardView_.body(), detailsView_.body()});
 }
 
+bool CreditCardDemo::canSave() const {
+    return !balanceSection_.hasInvalidAmount() && !statementSection_.hasInvalidAmount();
+}
+
 ui::View CreditCardDemo::entrySections() const {
-    const CreditCardBalanceSection balance(
-        AmountBinding::to(accountBalance_, *accountBalance_), AmountBinding::to(entry_, entry_->limit()),
-        makeCurrencyFormatter(currencyCode), Environment::current().localeIdentifier(),
-        entry_->isValidationPassed((*accountBalance_)()));
-    return ui::list({balance.body(), statementSection_.body(), remindersSection_.body()});
+    return ui::group({
+        ui::list({balanceSection_.body(), statementSection_.body(), remindersSection_.body()}),
+        ui::toolbarItem("save", ui::button(L("Save"), [] { console("Saved"); }).disabled(!canSave())),
+    });
 }
 
 ui::View CreditCardDemo::body() const {

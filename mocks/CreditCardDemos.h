@@ -37,8 +37,10 @@ public:
 
     /// The summary card above the details screen.
     ui::View detailsScreen() const;
-    /// Balance and limit, last statement and reminders.
+    /// Balance and limit, last statement and reminders, with a save action that stays disabled
+    /// while an amount field holds text that is no number.
     ui::View entrySections() const;
+    bool canSave() const;
     /// Both, one after the other.
     ui::View body() const;
 
@@ -49,6 +51,7 @@ private:
     std::shared_ptr<Published<std::optional<double>>> accountBalance_;
     CreditCardDetailsView detailsView_;
     CreditCardDetailCardView cardView_;
+    CreditCardBalanceSection balanceSection_;
     CreditCardLastStatementSection statementSection_;
     CreditCardRemindersSection remindersSection_;
 };

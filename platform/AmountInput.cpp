@@ -28,6 +28,11 @@ bool isApostropheLike(UChar32 c) {
     return c == u'\'' || c == 0x2019 || c == 0x02BC;
 }
 
+UChar32 firstCodePoint(const std::string& text) {
+    const icu::UnicodeString u = icu::UnicodeString::fromUTF8(text);
+    return u.length() > 0 ? u.char32At(0) : U_SENTINEL;
+}
+
 } // namespace
 
 std::optional<double> parseAmount(std::string_view text, const std::string& localeIdentifier) {
@@ -50,32 +55,32 @@ std::optional<double> parseAmount(std::string_view text, const std::string& loca
     }
     if (start == end)
         return std::nullopt;
-    const UChar32 second = input.char32At(start);
-    if (second == u'+' || second == u'-' || second == 0x2212)
-        return std::nullopt;
 
     const auto& formatter = decimalFormatter(localeIdentifier);
-    const icu::UnicodeString grouping = icu::UnicodeString::fromUTF8(formatter.groupingSeparator());
-    const UChar32 groupingChar = grouping.length() > 0 ? grouping.char32At(0) : 0;
+    const UChar32 groupingChar = firstCodePoint(formatter.groupingSeparator());
+    const UChar32 decimalChar = firstCodePoint(formatter.decimalSeparator());
     icu::UnicodeString body;
     for (int32_t i = start; i < end; i = input.moveIndex32(i, 1)) {
         UChar32 c = input.char32At(i);
-        // ICU would read an exponent ("1e5"); an amount has none.
-        if (u_isalpha(c))
-            return std::nullopt;
-        // The sign was the first character; another one, or a space inside, is not a number
-        // unless the locale groups with it.
+        // What a keyboard types for a space or an apostrophe stands for the locale's grouping mark
+        // when the locale groups with one of those.
         if ((isSpaceLike(c) && isSpaceLike(groupingChar)) ||
             (isApostropheLike(c) && isApostropheLike(groupingChar)))
             c = groupingChar;
+        // Only digits and the locale's two marks: ICU's parser would skip spaces and take any
+        // grouping-like mark ("1 250" or "1'250" in English), and read exponents ("1e5").
+        if (!u_isdigit(c) && c != groupingChar && c != decimalChar)
+            return std::nullopt;
         body.append(c);
     }
     std::string normalised;
     body.toUTF8String(normalised);
+    // ICU places the grouping marks: "1,5" is no number in English, "1.250,5" is one in German.
     const auto value = formatter.number(normalised);
-    if (!value || !std::isfinite(*value) || std::signbit(*value))
-        return std::nullopt; // a second sign inside the body
-    return negative ? -*value : *value;
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    // Minus zero is zero: nothing should show "-0" back to the user.
+    return negative && *value != 0 ? -*value : *value;
 }
 
 AmountField::AmountField() : AmountField(std::string{}) {}
@@ -93,6 +98,12 @@ AmountField AmountField::showing(std::optional<double> value, std::optional<std:
         field.setText(formatter.string(*value).value_or(std::string{}));
     }
     return field;
+}
+
+void AmountField::follow(std::optional<double> value) {
+    if (isInvalid() || value_ == value)
+        return;
+    *this = showing(value, locale_);
 }
 
 void AmountField::setText(std::string text) {

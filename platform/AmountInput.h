@@ -39,6 +39,9 @@ public:
 
     /// Takes the user's new text and reads it again.
     void setText(std::string text);
+    /// Follows a value that changed elsewhere: shows it, unless the field already reads as that
+    /// value or holds text that is no number (which stays for the user to correct).
+    void follow(std::optional<double> value);
 
     bool operator==(const AmountField&) const = default;
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/AmountInput.h"
 #include "platform/NumberFormatter.h"
 #include "platform/Published.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -23,26 +25,45 @@ struct AmountBinding {
         return AmountBinding{[owner, &field] { return field(); },
                              [owner, &field](std::optional<double> value) { field.set(value); }};
     }
+
+    /// Writes what the field reads as: nothing for an empty field, the amount for a number. A
+    /// field that is no number leaves the value as it was; the field shows the mistake instead.
+    void take(const AmountField& field) const;
 };
 
+/// A labelled amount field bound to an amount: the currency symbol of formatter beside the text as
+/// the user typed it, read in the field's locale.
+ui::View boundAmountRow(const std::string& title, std::string id, const AmountField& field,
+                        const NumberFormatter& formatter, std::function<void(const std::string&)> onType);
+
 /// The balance and limit fields of a credit card in the account entry form, with the message
-/// shown while the balance exceeds the limit.
+/// shown while the balance exceeds the limit. Amounts are typed in localeIdentifier; what the user
+/// typed stays in the fields (copies of a section share them) until it is a number, and the form
+/// must not save while hasInvalidAmount().
 class CreditCardBalanceSection {
 public:
-    /// formatter writes the amounts; typed text is read by it or, failing that, as a plain
-    /// decimal number of localeIdentifier. isValidationPassed is the entry provider's
-    /// isValidationPassed(currentBalance:) for the current balance.
+    /// isValidationPassed gives the entry provider's isValidationPassed(currentBalance:) for the
+    /// current balance, asked on every body().
+    CreditCardBalanceSection(AmountBinding accountBalance, AmountBinding limit, NumberFormatter formatter,
+                             std::string localeIdentifier, std::function<bool()> isValidationPassed);
+    /// The same with the check's result fixed.
     CreditCardBalanceSection(AmountBinding accountBalance, AmountBinding limit, NumberFormatter formatter,
                              std::string localeIdentifier, bool isValidationPassed);
 
     ui::View body() const;
+    /// A field holds text that is no number.
+    bool hasInvalidAmount() const;
 
 private:
+    struct State {
+        AmountField balance;
+        AmountField limit;
+    };
     AmountBinding accountBalance_;
     AmountBinding limit_;
     NumberFormatter formatter_;
-    std::string localeIdentifier_;
-    bool isValidationPassed_;
+    std::function<bool()> isValidationPassed_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

@@ -63,8 +63,8 @@ CreditCardLastStatement::CreditCardLastStatement(Date openingDate, Date closingD
 CreditCardLastStatement::CreditCardLastStatement(Date openingDate, Date closingDate,
                                                  std::optional<Date> paymentDueDate,
                                                  std::shared_ptr<const Calendar> calendar)
-    : openingDate(openingDate), closingDate(closingDate),
-      paymentDueDate(paymentDueDate.value_or(closingDate)),
+    : openingDate(*this, openingDate), closingDate(*this, closingDate),
+      paymentDueDate(*this, paymentDueDate.value_or(closingDate)),
       calendar_(calendarOrCurrent(std::move(calendar))) {
     if (paymentDueDate) {
         // A day count, not the due date's day of the month: setOpeningDate() adds it to the new

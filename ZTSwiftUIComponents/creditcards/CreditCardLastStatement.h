@@ -13,8 +13,9 @@ namespace zt {
 
 /// The statement of one billing cycle: its dates, the amounts due and what has been paid.
 /// Observable; every write to a published field notifies its observers synchronously. Used on
-/// the main thread.
-class CreditCardLastStatement {
+/// the main thread. The opening date changes only through setOpeningDate(), which moves the
+/// closing and due dates with it.
+class CreditCardLastStatement : public ObservableObject {
 public:
     /// Days from the closing date to the due date when no due date is given.
     static constexpr int defaultBillingGracePeriod = 15;
@@ -31,17 +32,14 @@ public:
     CreditCardLastStatement(Date openingDate, Date closingDate, std::optional<Date> paymentDueDate,
                             std::shared_ptr<const Calendar> calendar);
 
-    CreditCardLastStatement(const CreditCardLastStatement&) = delete;
-    CreditCardLastStatement& operator=(const CreditCardLastStatement&) = delete;
-
-    Published<Date> openingDate;
+    Published<Date, CreditCardLastStatement> openingDate;
     Published<Date> closingDate;
     Published<Date> paymentDueDate;
     /// The statement balance to pay; empty until entered.
-    Published<std::optional<double>> statementDueAmount;
+    Published<std::optional<double>> statementDueAmount{*this};
     /// Empty until entered.
-    Published<std::optional<double>> minimumDueAmount;
-    Published<double> paidAmount{0};
+    Published<std::optional<double>> minimumDueAmount{*this};
+    Published<double> paidAmount{*this, 0.0};
 
     const Calendar& calendar() const { return *calendar_; }
     /// Days from the closing date to the due date, fixed at construction: the whole calendar

@@ -1,5 +1,6 @@
 #include "CreditCardLastStatementSection.h"
 
+#include "ZTSwiftUIComponents/creditcards/CreditCardBalanceSection.h"
 #include "ZTSwiftUIComponents/host/DateHelpers.h"
 #include "ZTSwiftUIComponents/host/Theme.h"
 #include "platform/DateFormatter.h"
@@ -16,42 +17,31 @@ namespace {
 
 constexpr int dueDateMonthsAfterClosing = 2;
 
-/// An amount field bound to an optional amount through the formatter: the empty text clears
-/// it; a text that neither the formatter nor a plain decimal number of its locale reads leaves
-/// it as it was.
-ui::View amountField(const std::string& title, Published<std::optional<double>>& amount,
-                     const NumberFormatter& formatter, std::shared_ptr<CreditCardLastStatement> owner,
-                     std::string id) {
-    const std::string text = amount() ? formatter.string(*amount()).value_or("") : "";
-    return ui::row({
-        ui::text(title),
-        ui::spacer(),
-        ui::textField(title, text,
-                      [&amount, formatter, owner](const std::string& typed) {
-                          if (typed.empty()) {
-                              amount.set(std::nullopt);
-                              return;
-                          }
-                          auto value = formatter.number(typed);
-                          if (!value)
-                              value = NumberFormatter::decimal(formatter.localeIdentifier()).number(typed);
-                          if (value)
-                              amount.set(*value);
-                      })
-            .id(std::move(id)),
-    });
-}
-
 } // namespace
 
 CreditCardLastStatementSection::CreditCardLastStatementSection(
     std::shared_ptr<CreditCardLastStatement> statement, Date referenceDate, NumberFormatter numberFormatter)
     : statement_(std::move(statement)), referenceDate_(referenceDate),
-      numberFormatter_(std::move(numberFormatter)), state_(std::make_shared<State>()) {}
+      numberFormatter_(std::move(numberFormatter)) {}
+
+bool CreditCardLastStatementSection::hasInvalidAmount() const {
+    return state_->statementDueAmount.isInvalid() || state_->minimumDueAmount.isInvalid();
+}
 
 ui::View CreditCardLastStatementSection::body() const {
     const auto statement = statement_;
-    const auto state = state_;
+    State& state = *state_;
+    state.statementDueAmount.follow(statement->statementDueAmount());
+    state.minimumDueAmount.follow(statement->minimumDueAmount());
+    const auto amountRow = [&](std::string title, std::string id, AmountField State::*field,
+                               Published<std::optional<double>>& amount) {
+        const AmountBinding binding = AmountBinding::to(statement, amount);
+        return boundAmountRow(title, std::move(id), state.*field, numberFormatter_,
+                              state_.action([binding, field](State& s, const std::string& text) {
+                                  (s.*field).setText(text);
+                                  binding.take(s.*field);
+                              }));
+    };
     const Calendar& calendar = statement->calendar();
     const DateFormatter dates = DateFormatter::withStyles(DateFormatter::Style::medium);
     const Date closing = statement->closingDate();
@@ -72,10 +62,10 @@ ui::View CreditCardLastStatementSection::body() const {
             [statement](Date date) { statement->paymentDueDate.set(date); }, closing,
             calendar.adding(CalendarComponent::month, dueDateMonthsAfterClosing, closing).value_or(closing))
             .id("paymentDueDate"),
-        amountField(L("Payment due", "Statement amount to pay"), statement->statementDueAmount,
-                    numberFormatter_, statement, "statementDueAmount"),
-        amountField(L("Minimum due", "Minimum amount to pay of a statement"), statement->minimumDueAmount,
-                    numberFormatter_, statement, "minimumDueAmount"),
+        amountRow(L("Payment due", "Statement amount to pay"), "statementDueAmount",
+                  &State::statementDueAmount, statement->statementDueAmount),
+        amountRow(L("Minimum due", "Minimum amount to pay of a statement"), "minimumDueAmount",
+                  &State::minimumDueAmount, statement->minimumDueAmount),
     };
     if (!statement->isValidationPassed())
         rows.push_back(ui::text(L("Payment Due must be greater than Minimum Due."))
@@ -87,9 +77,9 @@ ui::View CreditCardLastStatementSection::body() const {
     for (const Date date : statement->upcomingDueDates(referenceDate_))
         dueDates.push_back(ui::text(dates.string(date).value_or("")));
     rows.push_back(
-        ui::button(L("View upcoming due dates"), [state] { state->isUpcomingDueDateVisible = true; }));
-    rows.push_back(ui::sheet(L("Upcoming Due Dates"), state->isUpcomingDueDateVisible,
-                             [state](bool presented) { state->isUpcomingDueDateVisible = presented; },
+        ui::button(L("View upcoming due dates"), state_.setter(&State::isUpcomingDueDateVisible, true)));
+    rows.push_back(ui::sheet(L("Upcoming Due Dates"), state.isUpcomingDueDateVisible,
+                             state_.binding(&State::isUpcomingDueDateVisible),
                              {ui::list({ui::section(std::move(dueDates))})}));
 
     return ui::section(L("Last Statement"), std::move(rows),

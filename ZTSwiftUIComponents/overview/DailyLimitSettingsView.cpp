@@ -10,22 +10,14 @@ namespace zt {
 
 struct DailyLimitSettingsView::State {
     NumberFormatter formatter;
-    NumberFormatter decimal;
     double recommendedLimit;
     DailyLimitCalculationType calculationType;
-    std::string amountText;
+    AmountField amount;
     SaveAction onSave;
     std::function<void()> onClose;
 
-    // The typed amount as a plain number ("12.5") or as the currency formatter writes it.
-    std::optional<double> enteredAmount() const {
-        if (auto value = decimal.number(amountText))
-            return value;
-        return formatter.number(amountText);
-    }
-
     // What saving hands over: nothing for the automatic limit, the amount for a custom one. A
-    // custom limit whose text is not a number cannot be saved.
+    // custom limit that is empty or no number cannot be saved.
     struct Choice {
         bool canSave;
         std::optional<double> value;
@@ -33,26 +25,20 @@ struct DailyLimitSettingsView::State {
     Choice choice() const {
         if (calculationType == DailyLimitCalculationType::automatic)
             return {true, std::nullopt};
-        const auto amount = enteredAmount();
-        return {amount.has_value(), amount};
+        return {amount.value().has_value(), amount.value()};
     }
 };
 
 DailyLimitSettingsView::DailyLimitSettingsView(NumberFormatter formatter, double recommendedLimit,
                                                double amount, DailyLimitCalculationType calculationType,
-                                               SaveAction onSave, std::function<void()> onClose) {
-    // The field edits a plain number in the formatter's locale, without grouping.
-    NumberFormatter decimal = NumberFormatter::decimal(formatter.localeIdentifier());
-    decimal.setUsesGroupingSeparator(false).setMaximumFractionDigits(formatter.maximumFractionDigits());
-    std::string text = decimal.string(amount).value_or("");
-    state_ = std::make_shared<State>(State{std::move(formatter), std::move(decimal), recommendedLimit,
-                                           calculationType, std::move(text), std::move(onSave),
-                                           std::move(onClose)});
-}
+                                               SaveAction onSave, std::function<void()> onClose)
+    // The amount is typed in the user's locale, whatever locale formats the currency.
+    : state_(State{std::move(formatter), recommendedLimit, calculationType, AmountField::showing(amount),
+                   std::move(onSave), std::move(onClose)}) {}
 
 ui::View DailyLimitSettingsView::body() const {
-    const auto state = state_;
-    const bool isCustom = state->calculationType == DailyLimitCalculationType::custom;
+    const State& state = *state_;
+    const bool isCustom = state.calculationType == DailyLimitCalculationType::custom;
 
     std::vector<ui::View> options{
         ui::picker({},
@@ -60,11 +46,11 @@ ui::View DailyLimitSettingsView::body() const {
                      L("Automatic", "Daily limit option: computed from the remaining balance")},
                     {std::string(rawValue(DailyLimitCalculationType::custom)),
                      L("Custom...", "Daily limit option: an amount the user types")}},
-                   std::string(rawValue(state->calculationType)),
-                   [state](const std::string& id) {
+                   std::string(rawValue(state.calculationType)),
+                   state_.action([](State& s, const std::string& id) {
                        if (auto type = fromRawValue<DailyLimitCalculationType>(id))
-                           state->calculationType = *type;
-                   })
+                           s.calculationType = *type;
+                   }))
             .id("calculationType"),
     };
     if (isCustom) {
@@ -82,46 +68,41 @@ ui::View DailyLimitSettingsView::body() const {
                        "future transactions."))
                 .secondary());
         options.push_back(
-            ui::text(state->formatter.stringOrDash(state->recommendedLimit)).bold().id("recommendedLimit"));
+            ui::text(state.formatter.stringOrDash(state.recommendedLimit)).bold().id("recommendedLimit"));
     }
 
     std::vector<ui::View> content{ui::section(
         L("Calculation Options", "Daily limit settings: section with the choice automatic or custom"),
         std::move(options))};
     if (isCustom)
-        content.push_back(
-            ui::section(L("Your Daily Budget", "Daily limit settings: section with the amount field"),
-                        {ui::textField(L("Amount", "Placeholder of an amount field"), state->amountText,
-                                       [state](const std::string& text) { state->amountText = text; })
-                             .id("amount")},
-                        L("Note: The amount you enter here will be the same every day and it will not change "
-                          "based on your "
-                          "remaining balance for the period.")));
+        content.push_back(ui::section(
+            L("Your Daily Budget", "Daily limit settings: section with the amount field"),
+            {ui::amountField(L("Amount", "Placeholder of an amount field"), state.amount,
+                             state_.action([](State& s, const std::string& text) { s.amount.setText(text); }))
+                 .id("amount")},
+            L("Note: The amount you enter here will be the same every day and it will not change based on "
+              "your remaining balance for the period.")));
 
-    const auto choice = state->choice();
-    return ui::group({
-                         ui::list(std::move(content)),
-                         ui::toolbarItem("cancel", ui::button(L("Cancel"),
-                                                              [state] {
-                                                                  if (state->onClose)
-                                                                      state->onClose();
-                                                              })
-                                                       .role(ui::ButtonRole::cancel)),
-                         ui::toolbarItem("save", ui::button(L("Save"),
-                                                            [state] {
-                                                                const auto choice = state->choice();
-                                                                if (!choice.canSave)
-                                                                    return;
-                                                                Environment::current().userDefaults().set(
-                                                                    hasSetDailyLimitAmountKey,
-                                                                    UserDefaults::Value{true});
-                                                                if (state->onSave)
-                                                                    state->onSave(choice.value);
-                                                                if (state->onClose)
-                                                                    state->onClose();
-                                                            })
-                                                     .disabled(!choice.canSave)),
-                     })
+    const auto close = [](const State& s) {
+        if (s.onClose)
+            s.onClose();
+    };
+    return ui::group(
+               {
+                   ui::list(std::move(content)),
+                   ui::toolbarItem(
+                       "cancel", ui::button(L("Cancel"), state_.action(close)).role(ui::ButtonRole::cancel)),
+                   ui::toolbarItem("save", ui::button(L("Save"), state_.action([close](State& s) {
+                                               const auto choice = s.choice();
+                                               if (!choice.canSave)
+                                                   return;
+                                               Environment::current().userDefaults().set(
+                                                   hasSetDailyLimitAmountKey, UserDefaults::Value{true});
+                                               if (s.onSave)
+                                                   s.onSave(choice.value);
+                                               close(s);
+                                           })).disabled(!state.choice().canSave)),
+               })
         .navigationTitle(L("Daily Limit Settings", "Title of the daily limit settings screen"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/host/DailyLimitCalculationType.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -11,9 +12,10 @@
 
 namespace zt {
 
-/// Where the user chooses between the automatic daily limit and an amount of their own. Saving
-/// remembers under "hasSetDailyLimitAmount" that the user has chosen, hands the choice to onSave
-/// (the amount for a custom limit, nothing for the automatic one) and closes the screen.
+/// Where the user chooses between the automatic daily limit and an amount of their own, typed in
+/// the user's locale. Saving remembers under "hasSetDailyLimitAmount" that the user has chosen,
+/// hands the choice to onSave (the amount for a custom limit, nothing for the automatic one) and
+/// closes the screen; a custom amount that is empty or no number cannot be saved.
 class DailyLimitSettingsView {
 public:
     using SaveAction = std::function<void(std::optional<double>)>;
@@ -29,7 +31,7 @@ public:
 
 private:
     struct State;
-    std::shared_ptr<State> state_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

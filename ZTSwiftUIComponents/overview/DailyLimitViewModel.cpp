@@ -15,7 +15,7 @@ DailyLimitViewModel::DailyLimitViewModel(const ReportTransactionList& items, std
                                          std::shared_ptr<DailyLimitCalculating> calculator,
                                          std::shared_ptr<DailyLimitStorage> storage,
                                          DateProvider dateProvider)
-    : calculationType(type), calculator_(std::move(calculator)), storage_(std::move(storage)),
+    : calculationType(*this, type), calculator_(std::move(calculator)), storage_(std::move(storage)),
       currencyFormatter_(NumberFormatter::currency(std::move(localeIdentifier))),
       dateProvider_(std::move(dateProvider)) {
     for (const auto& transaction : items) {

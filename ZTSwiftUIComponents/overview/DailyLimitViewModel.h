@@ -19,9 +19,10 @@ namespace zt {
 /// What the user may spend today: today's expenses of the overview accounts against a limit that
 /// is either the host's automatic figure or the user's own. Main thread.
 ///
-/// dailyLimit and calculationType are assigned through their setters only: each assignment,
-/// changed or not, is reported to the storage.
-class DailyLimitViewModel {
+/// dailyLimit and calculationType are read-only from outside and change only through their
+/// setters: each assignment, changed or not, is reported to the storage, and the limit's
+/// recomputes progressValue.
+class DailyLimitViewModel : public ObservableObject {
 public:
     using DateProvider = std::function<Date()>;
 
@@ -37,16 +38,14 @@ public:
                         DailyLimitCalculationType type, std::shared_ptr<DailyLimitCalculating> calculator,
                         std::shared_ptr<DailyLimitStorage> storage, DateProvider dateProvider);
 
-    DailyLimitViewModel(const DailyLimitViewModel&) = delete;
-    DailyLimitViewModel& operator=(const DailyLimitViewModel&) = delete;
-
     /// The limit in force. Assign with setDailyLimit().
-    Published<double> dailyLimit{0.0};
+    Published<double, DailyLimitViewModel> dailyLimit{*this, 0.0};
     /// How the limit was set. Assign with setCalculationType().
-    Published<DailyLimitCalculationType> calculationType{DailyLimitCalculationType::automatic};
+    Published<DailyLimitCalculationType, DailyLimitViewModel> calculationType{
+        *this, DailyLimitCalculationType::automatic};
     /// The share of the limit still available: (limit − spent) ÷ limit, unclamped (negative when
     /// overspent); 0 for a limit of 0.
-    Published<float> progressValue{0.0f};
+    Published<float, DailyLimitViewModel> progressValue{*this, 0.0f};
 
     /// Set by the host; receive the transaction's identifier.
     std::function<void(const std::string&)> onDeleteDidPress;

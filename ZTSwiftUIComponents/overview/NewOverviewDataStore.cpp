@@ -164,9 +164,9 @@ NewOverviewDataStore::NewOverviewDataStore(Token, std::shared_ptr<OverviewDataba
                                            std::vector<OverviewItemType> visibleCards, Date referenceDate,
                                            DateInterval currentPeriod, int totalNrOverviewCards,
                                            NumberFormatter formatter)
-    : visibleCards(std::move(visibleCards)), formatter(std::move(formatter)), currentDate(referenceDate),
-      currentPeriod(currentPeriod), database(std::move(database)),
-      totalNrOverviewCards_(totalNrOverviewCards) {
+    : visibleCards(*this, std::move(visibleCards)), formatter(*this, std::move(formatter)),
+      currentDate(*this, referenceDate), currentPeriod(*this, currentPeriod),
+      database(*this, std::move(database)), totalNrOverviewCards_(totalNrOverviewCards) {
     setCurrentPeriod(currentPeriod);
     applyMonthValues(referenceDate);
 }

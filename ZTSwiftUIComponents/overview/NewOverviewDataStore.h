@@ -30,7 +30,12 @@ namespace zt {
 /// Loads never publish a partial set: the fetches of one reload are joined first and the results
 /// are then published together, in a fixed order. Reloads are neither serialised nor cancelled;
 /// the one that finishes last wins.
-class NewOverviewDataStore : public std::enable_shared_from_this<NewOverviewDataStore> {
+///
+/// Values with a rule (the period and the texts and pay date derived from it, the reference date
+/// and its month, the formatter, the loading flag) are read-only from outside: they change only
+/// through the operations below, so nobody can assign around the rule.
+class NewOverviewDataStore : public ObservableObject,
+                             public std::enable_shared_from_this<NewOverviewDataStore> {
     struct Token {};
 
 public:
@@ -44,49 +49,47 @@ public:
     NewOverviewDataStore(Token, std::shared_ptr<OverviewDatabase> database,
                          std::vector<OverviewItemType> visibleCards, Date referenceDate,
                          DateInterval currentPeriod, int totalNrOverviewCards, NumberFormatter formatter);
-    NewOverviewDataStore(const NewOverviewDataStore&) = delete;
-    NewOverviewDataStore& operator=(const NewOverviewDataStore&) = delete;
 
     /// Cards to show, in display order.
-    Published<std::vector<OverviewItemType>> visibleCards;
+    Published<std::vector<OverviewItemType>> visibleCards{*this};
     /// All accounts.
-    Published<std::vector<WidgetAccount>> accounts;
+    Published<std::vector<WidgetAccount>> accounts{*this};
     /// The accounts that take part in the overview's figures.
-    Published<std::vector<WidgetAccount>> accountsInOverview;
-    Published<std::vector<WidgetGoal>> goals;
+    Published<std::vector<WidgetAccount>> accountsInOverview{*this};
+    Published<std::vector<WidgetGoal>> goals{*this};
     /// Top spending categories of the current period.
-    Published<std::vector<TopCategory>> topCategories;
-    Published<SummaryCardItems> summaryCardItems;
+    Published<std::vector<TopCategory>> topCategories{*this};
+    Published<SummaryCardItems> summaryCardItems{*this};
 
     // Selections the screen binds to.
-    Published<std::optional<std::string>> selectedAccountId;
-    Published<std::optional<std::string>> selectedGoalId;
-    Published<bool> isImportingCSVModal{false};
-    Published<std::optional<Shortcut>> shortcutSelection;
-    Published<std::optional<UpcomingBill>> billSelection;
+    Published<std::optional<std::string>> selectedAccountId{*this};
+    Published<std::optional<std::string>> selectedGoalId{*this};
+    Published<bool> isImportingCSVModal{*this, false};
+    Published<std::optional<Shortcut>> shortcutSelection{*this};
+    Published<std::optional<UpcomingBill>> billSelection{*this};
 
     /// True until the first load after creation has finished.
-    Published<bool> isLoading{true};
+    Published<bool, NewOverviewDataStore> isLoading{*this, true};
     /// Made by the database on every load; none before the first.
-    Published<std::shared_ptr<DailyLimitViewModel>> dailyLimitViewModel;
+    Published<std::shared_ptr<DailyLimitViewModel>> dailyLimitViewModel{*this};
     /// The card the user last opened.
-    Published<std::optional<OverviewItemType>> selection;
+    Published<std::optional<OverviewItemType>> selection{*this};
     /// Formats every amount of the overview. Replace with update(NumberFormatter).
-    Published<NumberFormatter> formatter;
+    Published<NumberFormatter, NewOverviewDataStore> formatter;
     /// The day the overview is computed for. Move with updateReferenceDate().
-    Published<Date> currentDate;
+    Published<Date, NewOverviewDataStore> currentDate{*this};
     /// The current budgeting period. Assign with setCurrentPeriod().
-    Published<DateInterval> currentPeriod;
+    Published<DateInterval, NewOverviewDataStore> currentPeriod{*this};
     /// The calendar month of currentDate.
-    Published<DateInterval> currentMonth;
-    Published<std::string> formattedPeriod;
-    Published<std::string> formattedCurrentMonth;
+    Published<DateInterval, NewOverviewDataStore> currentMonth{*this};
+    Published<std::string, NewOverviewDataStore> formattedPeriod{*this};
+    Published<std::string, NewOverviewDataStore> formattedCurrentMonth{*this};
     /// The next pay day: the day after currentPeriod ends.
-    Published<Date> payDate;
+    Published<Date, NewOverviewDataStore> payDate{*this};
     /// Set by the host: draw the card equal to selection highlighted.
-    Published<bool> highlightCardOnSelection{false};
+    Published<bool> highlightCardOnSelection{*this, false};
     /// The data source; the host may replace it. The change callbacks stay on the first one.
-    Published<std::shared_ptr<OverviewDatabase>> database;
+    Published<std::shared_ptr<OverviewDatabase>> database{*this};
 
     /// How many card kinds exist.
     int totalNrOverviewCards() const { return totalNrOverviewCards_; }

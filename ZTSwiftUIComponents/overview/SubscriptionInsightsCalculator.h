@@ -19,7 +19,7 @@ using TransactionConformableList = std::vector<std::shared_ptr<const Transaction
 /// What one subscription (the occurrences of a repeating transaction) has cost: this calendar
 /// year, last year, over its life, and how often it was paid; plus the emoji the user attached
 /// to it, remembered per subscription in the environment's user defaults. Main thread.
-class SubscriptionInsightsCalculator {
+class SubscriptionInsightsCalculator : public ObservableObject {
 public:
     /// The user-defaults key of a subscription's emoji is this prefix and the identifier of its
     /// first occurrence ("-" when there is none).
@@ -28,18 +28,17 @@ public:
     /// Starts empty, with a currency formatter in locale, then runs update(transactions).
     SubscriptionInsightsCalculator(std::optional<TransactionConformableList> transactions,
                                    std::string locale);
-    SubscriptionInsightsCalculator(const SubscriptionInsightsCalculator&) = delete;
-    SubscriptionInsightsCalculator& operator=(const SubscriptionInsightsCalculator&) = delete;
 
     /// Replaces the occurrences and recomputes everything: the identifier (and with it the
     /// remembered emoji), today's year, the date range and the insights, published at once.
     void update(std::optional<TransactionConformableList> transactions);
 
     /// Empty until a list is given; then the four insights in SubscriptionInsightType order.
-    Published<std::vector<SubscriptionInsightItem>> insights;
+    /// Rebuilt by update() only.
+    Published<std::vector<SubscriptionInsightItem>, SubscriptionInsightsCalculator> insights{*this};
     /// Every assignment is remembered under emojiKey() before observers hear it; nothing or an
     /// empty text forgets the choice.
-    Published<std::optional<std::string>> selectedEmoji;
+    Published<std::optional<std::string>> selectedEmoji{*this};
 
     const std::optional<TransactionConformableList>& transactions() const { return transactions_; }
     const NumberFormatter& currencyFormatter() const { return currencyFormatter_; }

@@ -200,7 +200,11 @@ std::string TextRenderer::describe(const View& view) {
                        line.disabledIf(d.enabled);
                    },
                    [&](const TextField& f) {
-                       line.quoted(f.placeholder).word("=").quoted(f.text).disabledIf(f.enabled);
+                       line.quoted(f.placeholder)
+                           .word("=")
+                           .quoted(f.text)
+                           .disabledIf(f.enabled)
+                           .flagIf(f.invalid, "invalid");
                    },
                    [&](const ProgressBar& p) { line.word(number(p.value)).color(p.color); },
                    [&](const ProgressRing& p) { line.word(number(p.value)).color(p.color); },

@@ -124,6 +124,14 @@ View& View::role(ButtonRole role) & {
     return *this;
 }
 
+View& View::invalid(bool isInvalid) & {
+    auto* field = as<TextField>();
+    if (!field)
+        misuse("invalid", kind());
+    field->invalid = isInvalid;
+    return *this;
+}
+
 View View::navigationTitle(std::string title) const& {
     return ui::navigationTitle(std::move(title), {*this});
 }
@@ -231,6 +239,11 @@ View datePicker(std::string title, Date value, std::function<void(Date)> onChang
 View textField(std::string placeholder, std::string text, std::function<void(const std::string&)> onChange) {
     return View(TextField{
         .placeholder = std::move(placeholder), .text = std::move(text), .onChange = std::move(onChange)});
+}
+
+View amountField(std::string placeholder, const AmountField& field,
+                 std::function<void(const std::string&)> onChange) {
+    return textField(std::move(placeholder), field.text(), std::move(onChange)).invalid(field.isInvalid());
 }
 
 View progressBar(double value) {

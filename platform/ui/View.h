@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AmountInput.h"
 #include "platform/Date.h"
 
 #include <concepts>
@@ -164,6 +165,7 @@ struct TextField {
     std::string placeholder{};
     std::string text{};
     bool enabled = true;
+    bool invalid = false; // drawn as a mistake to correct (an amount that is no number)
     std::function<void(const std::string&)> onChange{};
 };
 
@@ -306,6 +308,9 @@ public:
     /// Button.
     View& role(ButtonRole role) &;
     View&& role(ButtonRole r) && { return std::move(role(r)); }
+    /// Text field: its text is shown as a mistake to correct.
+    View& invalid(bool isInvalid = true) &;
+    View&& invalid(bool isInvalid = true) && { return std::move(invalid(isInvalid)); }
 
     /// This view as the content of a screen titled title.
     View navigationTitle(std::string title) const&;
@@ -347,6 +352,9 @@ View datePicker(std::string title, Date value, std::function<void(Date)> onChang
                 std::optional<Date> earliest = std::nullopt, std::optional<Date> latest = std::nullopt,
                 DatePickerComponents components = DatePickerComponents::date);
 View textField(std::string placeholder, std::string text, std::function<void(const std::string&)> onChange);
+/// A text field showing an amount field's text as typed, marked invalid while it is no number.
+View amountField(std::string placeholder, const AmountField& field,
+                 std::function<void(const std::string&)> onChange);
 
 /// value is clamped to 0…1; not-a-number counts as 0.
 View progressBar(double value);

@@ -1,5 +1,6 @@
 #include "ZTSwiftUIComponents/creditcards/CreditCardLastStatement.h"
 #include "platform/Environment.h"
+#include "support/Observation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -54,6 +55,9 @@ TEST_F(LastStatement, AGivenDueDateFixesTheGracePeriodAsADayCount) {
 }
 
 TEST_F(LastStatement, ChangingTheOpeningDateMovesClosingAndDueDateInThatOrder) {
+    // Only the rule moves the opening date: assigned alone it would leave the other dates behind.
+    EXPECT_FALSE((test::assignableFromOutside<decltype(CreditCardLastStatement::openingDate), Date>));
+    EXPECT_TRUE((test::assignableFromOutside<decltype(CreditCardLastStatement::paymentDueDate), Date>));
     CreditCardLastStatement statement(at(2025, 3, 15), endOf(2025, 4, 14), at(2025, 5, 9));
     std::vector<std::string> heard;
     std::vector<Date> openingWhenClosingHeard;

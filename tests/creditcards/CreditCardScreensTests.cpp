@@ -208,21 +208,36 @@ TEST_F(CardScreens, StatementSectionEditsTheStatement) {
               "You can get these data from your latest card statement from your bank.");
     EXPECT_EQ(text(body, "closingDate"), "Apr 14, 2025");
 
-    // Amounts typed plainly or as the formatter writes them; minimum above the amount is refused.
+    // Amounts are typed as numbers of the user's locale; minimum above the amount is refused.
     ui::typeText(body, "Payment due", "50");
-    ui::typeText(body, "Minimum due", "$60.00");
+    ui::typeText(body, "Minimum due", "60");
     EXPECT_EQ(s->statementDueAmount(), 50.0);
     EXPECT_EQ(s->minimumDueAmount(), 60.0);
     body = section.body();
-    EXPECT_EQ(ui::find(body, ui::byId("statementDueAmount")).as<ui::TextField>()->text, "$50.00");
+    EXPECT_EQ(ui::find(body, ui::byId("statementDueAmount")).as<ui::TextField>()->text, "50");
     EXPECT_TRUE(ui::exists(body, "Payment Due must be greater than Minimum Due."));
     ui::typeText(body, "Payment due", "1,200.5");
     EXPECT_EQ(s->statementDueAmount(), 1200.5);
-    ui::typeText(body, "Minimum due", "sixty");
-    EXPECT_EQ(s->minimumDueAmount(), 60.0); // unreadable text keeps the amount
+    EXPECT_FALSE(section.hasInvalidAmount());
+
+    // Text that is no number stays as typed and shows invalid; the statement keeps its amount.
+    for (const char* typed : {"sixty", "$60.00", "60,5"}) {
+        ui::typeText(section.body(), "Minimum due", typed);
+        EXPECT_EQ(s->minimumDueAmount(), 60.0) << typed;
+        const auto shown = section.body();
+        const auto& field = ui::findAs<ui::TextField>(shown, ui::byId("minimumDueAmount"));
+        EXPECT_EQ(field.text, typed);
+        EXPECT_TRUE(field.invalid);
+        EXPECT_TRUE(section.hasInvalidAmount());
+    }
     EXPECT_FALSE(ui::exists(section.body(), "Payment Due must be greater than Minimum Due."));
     ui::typeText(section.body(), "Minimum due", "");
     EXPECT_EQ(s->minimumDueAmount(), std::nullopt);
+    EXPECT_FALSE(section.hasInvalidAmount());
+
+    // An amount changed elsewhere shows in its field.
+    s->statementDueAmount.set(75.25);
+    EXPECT_EQ(ui::find(section.body(), ui::byId("statementDueAmount")).as<ui::TextField>()->text, "75.25");
 
     // A new opening date moves closing and due dates; the grace period was 25 days.
     ui::pickDate(section.body(), "Opening Date", at(2025, 1, 31));
@@ -261,25 +276,36 @@ TEST_F(CardScreens, BalanceSectionWritesThroughItsBindingsAndWarnsAboveTheLimit)
     const AmountBinding balanceBinding{[&] { return balance; },
                                        [&](std::optional<double> v) { balance = v; }};
     const AmountBinding limitBinding{[&] { return limit; }, [&](std::optional<double> v) { limit = v; }};
-    auto body = CreditCardBalanceSection(balanceBinding, limitBinding, dollars, "en_US", true).body();
-    EXPECT_EQ(ui::find(body, ui::byId("accountBalance")).as<ui::TextField>()->text, "$250.00");
+    bool passed = true;
+    const CreditCardBalanceSection section(balanceBinding, limitBinding, dollars, "en_US",
+                                           [&] { return passed; });
+    auto body = section.body();
+    EXPECT_EQ(ui::find(body, ui::byId("accountBalance")).as<ui::TextField>()->text, "250");
     EXPECT_EQ(ui::find(body, ui::byId("cardLimit")).as<ui::TextField>()->text, "");
+    EXPECT_TRUE(ui::exists(body, "$")); // the currency beside the fields
     EXPECT_FALSE(ui::exists(body, "Limit must be greater than current balance."));
     ui::typeText(body, "Card limit", "1,000");
-    ui::typeText(body, "Current balance", "$1,200.00");
+    ui::typeText(body, "Current balance", "1,200.00");
     EXPECT_EQ(limit, 1000.0);
     EXPECT_EQ(balance, 1200.0);
+    ui::typeText(body, "Current balance", "$1,300");
+    EXPECT_EQ(balance, 1200.0);
+    EXPECT_TRUE(section.hasInvalidAmount());
+    EXPECT_TRUE(ui::find(section.body(), ui::byId("accountBalance")).as<ui::TextField>()->invalid);
     ui::typeText(body, "Current balance", "");
     EXPECT_EQ(balance, std::nullopt);
+    EXPECT_FALSE(section.hasInvalidAmount());
 
-    body = CreditCardBalanceSection(balanceBinding, limitBinding, dollars, "en_US", false).body();
-    EXPECT_TRUE(ui::exists(body, "Limit must be greater than current balance."));
+    passed = false;
+    EXPECT_TRUE(ui::exists(section.body(), "Limit must be greater than current balance."));
+    EXPECT_TRUE(
+        ui::exists(CreditCardBalanceSection(balanceBinding, limitBinding, dollars, "en_US", false).body(),
+                   "Limit must be greater than current balance."));
 
     // A German user types German numbers.
-    ui::typeText(CreditCardBalanceSection(balanceBinding, limitBinding,
-                                          NumberFormatter::currency("de_DE", "EUR"), "de_DE", true)
-                     .body(),
-                 "Card limit", "1.500,50");
+    const CreditCardBalanceSection german(balanceBinding, limitBinding,
+                                          NumberFormatter::currency("de_DE", "EUR"), "de_DE", true);
+    ui::typeText(german.body(), "Card limit", "1.500,50");
     EXPECT_EQ(limit, 1500.5);
 }
 

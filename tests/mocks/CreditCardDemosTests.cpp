@@ -3,19 +3,32 @@
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/MainQueue.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/PinnedEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace zt;
 
+namespace {
+
+/// The demo on its own day in Berlin, with notifications allowed and the status delivered.
+struct DemoIn {
+    explicit DemoIn(std::string locale)
+        : pinned({.locale = std::move(locale), .now = mocks::demoNow()}),
+          demo(mocks::demoNow(),
+               std::make_shared<InMemoryNotificationCenter>(NotificationAuthorizationStatus::authorized)) {
+        pinned.queue->runUntilIdle();
+    }
+    test::PinnedEnvironment pinned;
+    CreditCardDemo demo;
+};
+
+} // namespace
+
 TEST(CreditCardDemo, ShowsTheDetailsScreenWithSeveralStatementsAndTheEntrySections) {
-    auto queue = std::make_shared<ManualMainQueue>();
-    const Environment::Override environment{
-        {.locale = "en_US", .timeZone = "Europe/Berlin", .now = mocks::demoNow(), .mainQueue = queue}};
-    const CreditCardDemo demo(mocks::demoNow(), std::make_shared<InMemoryNotificationCenter>(
-                                                    NotificationAuthorizationStatus::authorized));
-    queue->runUntilIdle();
+    const DemoIn english("en_US");
+    const CreditCardDemo& demo = english.demo;
     const auto body = demo.body();
 
     EXPECT_EQ(ui::findAll(body, ui::byId("statementCycle")).size(), 4u);
@@ -37,4 +50,38 @@ TEST(CreditCardDemo, ShowsTheDetailsScreenWithSeveralStatementsAndTheEntrySectio
     EXPECT_TRUE(ui::exists(demo.entrySections(), ui::byId("oneWeekBefore")));
     ui::typeText(demo.entrySections(), "Card limit", "500");
     EXPECT_TRUE(ui::exists(demo.entrySections(), "Limit must be greater than current balance."));
+}
+
+TEST(CreditCardDemo, EveryAmountFieldOfTheEntryFormReadsTheUsersLocaleAndBlocksSavingWhenInvalid) {
+    const DemoIn german("de_DE");
+    const CreditCardDemo& demo = german.demo;
+    const auto statement = demo.entry()->lastStatement()();
+    const auto amounts = [&] {
+        return std::vector<std::optional<double>>{(*demo.accountBalance())(), statement->statementDueAmount(),
+                                                  statement->minimumDueAmount()};
+    };
+    const std::vector<const char*> fields{"Aktueller Saldo", "Fälliger Betrag", "Mindestbetrag"};
+
+    for (const char* field : fields)
+        ui::typeText(demo.entrySections(), field, "842,17");
+    EXPECT_EQ(amounts(), (std::vector<std::optional<double>>{842.17, 842.17, 842.17}));
+    EXPECT_TRUE(demo.canSave());
+
+    for (const char* field : fields) {
+        ui::typeText(demo.entrySections(), field, "842.17"); // grouping in the wrong place: no number
+        EXPECT_FALSE(demo.canSave()) << field;
+        EXPECT_THROW(ui::press(demo.entrySections(), "Speichern"), ui::ViewQueryError) << field;
+    }
+    EXPECT_EQ(amounts(), (std::vector<std::optional<double>>{842.17, 842.17, 842.17}));
+    const auto body = demo.entrySections();
+    for (const char* id : {"accountBalance", "statementDueAmount", "minimumDueAmount"}) {
+        const auto& shown = ui::findAs<ui::TextField>(body, ui::byId(id));
+        EXPECT_EQ(shown.text, "842.17") << id; // kept as typed, shown invalid
+        EXPECT_TRUE(shown.invalid) << id;
+    }
+
+    for (const char* field : fields)
+        ui::typeText(demo.entrySections(), field, "1.250,5");
+    EXPECT_EQ(amounts(), (std::vector<std::optional<double>>{1250.5, 1250.5, 1250.5}));
+    EXPECT_TRUE(demo.canSave());
 }

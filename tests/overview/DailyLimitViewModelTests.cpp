@@ -3,6 +3,7 @@
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
+#include "support/Observation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -168,4 +169,20 @@ TEST_F(DailyLimitViewModelTest, FormatsInTheGivenLocaleOrInTheApplicationCurrenc
     const DailyLimitViewModel app({}, 100.0, DailyLimitCalculationType::custom, calculator, storage, {});
     EXPECT_EQ(app.currencyFormatter().currencyCode(), "EUR");
     EXPECT_EQ(app.currencyFormatter().localeIdentifier(), localeFor("EUR"));
+}
+
+TEST_F(DailyLimitViewModelTest, TheLimitAndItsTypeChangeOnlyThroughTheirRules) {
+    // Assigning around the setters would skip the progress and the storage.
+    EXPECT_FALSE((test::assignableFromOutside<decltype(DailyLimitViewModel::dailyLimit), double>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(DailyLimitViewModel::calculationType),
+                                              DailyLimitCalculationType>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(DailyLimitViewModel::progressValue), float>));
+
+    const auto vm = spending(100, 30);
+    int announced = 0;
+    auto will = vm->objectWillChange.observe([&] { ++announced; });
+    vm->setDailyLimit(60);
+    EXPECT_FLOAT_EQ(vm->progressValue(), 0.5f);
+    EXPECT_EQ(storage->calls.back(), amount(60));
+    EXPECT_EQ(announced, 2); // the limit, then the progress
 }

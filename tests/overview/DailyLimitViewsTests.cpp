@@ -103,9 +103,12 @@ TEST_F(DailyLimitViewsTest, SavingACustomAmountRemembersTheChoiceUpdatesTheLimit
     ui::press(screen.body(), "Change Daily Limit");
     auto body = screen.body();
     EXPECT_EQ(ui::findAs<ui::TextField>(body, ui::byId("amount")).text, "100");
-    ui::typeText(body, ui::byId("amount"), "ten");
-    EXPECT_THROW(ui::press(screen.body(), "Save"), ui::ViewQueryError); // not a number: disabled
-    ui::typeText(body, ui::byId("amount"), "$1,250.50");                // the currency form is understood
+    for (const char* typed : {"ten", "$1,250.50", "1.250,50", ""}) {
+        ui::typeText(body, ui::byId("amount"), typed);
+        EXPECT_THROW(ui::press(screen.body(), "Save"), ui::ViewQueryError) << typed; // no number: disabled
+        EXPECT_EQ(ui::findAs<ui::TextField>(screen.body(), ui::byId("amount")).invalid, *typed != 0) << typed;
+    }
+    ui::typeText(body, ui::byId("amount"), " 1,250.50 ");
     ui::press(screen.body(), "Save");
     EXPECT_EQ(defaults->object("hasSetDailyLimitAmount"), UserDefaults::Value{true});
     EXPECT_THAT(console.lines(), ElementsAre("updateDailyLimitCalculationType(_:)", "updateAmount(_:)"));
@@ -134,6 +137,18 @@ TEST_F(DailyLimitViewsTest, SettingsHandOverNothingForAutomaticAfterRememberingA
     ui::press(settings.body(), "Cancel");
     EXPECT_THAT(events, ElementsAre("automatic remembered", "close", "close"));
     EXPECT_FALSE(defaults->contains("hasSetDailyLimitAmount"));
+}
+
+TEST_F(DailyLimitViewsTest, AmountsAreTypedInTheUsersLocaleWhateverFormatsTheCurrency) {
+    const Environment::Override german({.locale = "de_DE"});
+    std::optional<double> saved;
+    const DailyLimitSettingsView settings(NumberFormatter::currency("en_US"), 42, 10.5,
+                                          DailyLimitCalculationType::custom,
+                                          [&](std::optional<double> v) { saved = v; });
+    EXPECT_EQ(ui::findAs<ui::TextField>(settings.body(), ui::byId("amount")).text, "10,5");
+    ui::typeText(settings.body(), ui::byId("amount"), "1.250,50");
+    ui::press(settings.body(), "Speichern");
+    EXPECT_EQ(saved, 1250.5);
 }
 
 TEST_F(DailyLimitViewsTest, ScreensAreTranslatedToGerman) {

@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
+#include "support/Observation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -186,6 +187,35 @@ TEST_F(NewOverviewDataStoreTest, AssigningTheSamePeriodRecomputesAndRepublishes)
     store->setCurrentPeriod({at(2025, 1, 10), at(2025, 2, 9, 23, 59, 59)});
     EXPECT_THAT(events, ElementsAre("payDate", "January 2025", "payDate", "Jan 10\u2009–\u2009Feb 9, 2025"));
     EXPECT_EQ(store->payDate(), at(2025, 2, 10, 23, 59, 59));
+}
+
+TEST_F(NewOverviewDataStoreTest, ValuesWithARuleAreReadOnlyAndOneSignalAnnouncesEveryChange) {
+    using Store = NewOverviewDataStore;
+    // The period, its texts and pay date, the day and month and the formatter follow their rules only
+    // through the store's operations; the screen's selections stay assignable.
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::currentPeriod), DateInterval>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::payDate), Date>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::formattedPeriod), std::string>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::currentDate), Date>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::currentMonth), DateInterval>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::formattedCurrentMonth), std::string>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::formatter), NumberFormatter>));
+    EXPECT_FALSE((test::assignableFromOutside<decltype(Store::isLoading), bool>));
+    EXPECT_TRUE((test::assignableFromOutside<decltype(Store::selection), std::optional<OverviewItemType>>));
+    EXPECT_TRUE((test::assignableFromOutside<decltype(Store::highlightCardOnSelection), bool>));
+
+    const auto store = makeStore();
+    std::vector<std::string> events;
+    auto will =
+        store->objectWillChange.observe([&] { events.push_back("will:" + store->formattedPeriod()); });
+    auto did = store->formattedPeriod.observe([&](const std::string& t) { events.push_back("did:" + t); });
+    store->setCurrentPeriod({at(2025, 2, 1), at(2025, 2, 28, 23, 59, 59)});
+    // Announced before each of the three values changes, with the old text still in place first.
+    EXPECT_THAT(events, ElementsAre("will:January 2025", "will:January 2025", "will:January 2025",
+                                    "did:February 2025"));
+    events.clear();
+    store->selection.set(OverviewItemType::netWorth);
+    EXPECT_THAT(events, ElementsAre("will:February 2025"));
 }
 
 TEST_F(NewOverviewDataStoreTest, UpdateReferenceDateMovesTheMonthNotThePeriodThenReloads) {

@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/overview/SubscriptionInsightsCalculator.h"
 #include "platform/Environment.h"
 #include "platform/UserDefaults.h"
+#include "support/Observation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -58,6 +59,7 @@ TEST_F(SubscriptionInsightsCalculatorTest, PastOnlySingleAndAbsentLists) {
     EXPECT_EQ(c.currentYear(), 2025);
     EXPECT_FALSE(c.mainTransactionIdentifier() || c.minYear());
 
+    EXPECT_FALSE((test::assignableFromOutside<decltype(c.insights), std::vector<SubscriptionInsightItem>>));
     int publications = 0;
     auto sub = c.insights.observe([&](const auto&) { ++publications; });
     c.update(TransactionConformableList{tx("old", 7, at(2023, 5, 5))});

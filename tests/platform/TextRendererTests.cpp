@@ -30,6 +30,7 @@ TEST(TextRenderer, PrintsEveryKindIndentedOneNodeALine) {
                         ui::picker("Budget Type", {"Category Based", "Custom"}, 1, {}),
                         ui::datePicker("Opening Date", may12, {}, std::nullopt, may12 + 86400),
                         ui::textField("Payment due", "50", {}),
+                        ui::amountField("Minimum due", AmountField("5O", std::string("en_US")), {}),
                         ui::progressBar(0.25),
                         ui::divider(),
                         ui::progressRing(1.0 / 3.0),
@@ -58,6 +59,7 @@ TEST(TextRenderer, PrintsEveryKindIndentedOneNodeALine) {
       picker "Budget Type" = "Custom" options ["Category Based", "Custom"]
       datePicker "Opening Date" = 2024-05-12T00:00:00Z to 2024-05-13T00:00:00Z
       textField "Payment due" = "50"
+      textField "Minimum due" = "5O" [invalid]
       progressBar 0.25
       divider
       progressRing 0.3333333333333333

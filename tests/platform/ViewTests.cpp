@@ -42,6 +42,7 @@ TEST(View, ModifiersChainOnTemporariesAndChangeNamedViewsInPlace) {
 TEST(View, ModifiersThatDoNotFitTheKindThrow) {
     EXPECT_THROW(ui::list({}).bold(), std::logic_error);
     EXPECT_THROW(ui::text("x").disabled(), std::logic_error);
+    EXPECT_THROW(ui::button("x", {}).invalid(), std::logic_error);
     EXPECT_THROW(ui::toggle("x", true, {}).role(ui::ButtonRole::cancel), std::logic_error);
     EXPECT_THROW(ui::spacer().foregroundColor(ui::Color{}), std::logic_error);
     try {
