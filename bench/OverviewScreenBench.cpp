@@ -6,6 +6,7 @@
 #include "ZTSwiftUIComponents/host/OverviewItemType.h"
 #include "ZTSwiftUIComponents/overview/NewOverviewScreen2024.h"
 #include "mocks/DemoClock.h"
+#include "mocks/LoadedOverview.h"
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockSyncManager.h"
 #include "platform/Calendar.h"

@@ -2,7 +2,6 @@
 
 #include "ZTSwiftUIComponents/creditcards/DateUtilities.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
-#include "ZTSwiftUIComponents/host/DateHelpers.h"
 #include "platform/Calendar.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
@@ -21,7 +20,7 @@ constexpr double demoBalance = -842.17;
 
 /// The opening day of the last statement before referenceDate's month on the 28th.
 Date lastOpening(Date referenceDate, const Calendar& calendar) {
-    const Date monthStart = startOfMonth(referenceDate, calendar);
+    const Date monthStart = calendar.startOfMonth(referenceDate);
     const Date twoMonthsBack = calendar.adding(CalendarComponent::month, -2, monthStart).value_or(monthStart);
     const auto parts = calendar.components(twoMonthsBack);
     return calendar.date(parts.year.value_or(2025), parts.month.value_or(1), 28).value_or(twoMonthsBack);

@@ -11,9 +11,10 @@
 namespace zt {
 
 /// The demo interest rate of a loan: a yearly percentage from a start date. Values only.
-class MockInterestRateProvider {
+class MockInterestRateProvider : public ObservableObject {
 public:
-    MockInterestRateProvider(std::optional<double> rate, Date startDate) : rate(rate), startDate(startDate) {}
+    MockInterestRateProvider(std::optional<double> rate, Date startDate)
+        : rate(*this, rate), startDate(*this, startDate) {}
 
     /// Yearly percentage (4.5 means 4.5 %).
     Published<std::optional<double>> rate;
@@ -21,12 +22,12 @@ public:
 };
 
 /// The demo instalment plan of a loan. Values only.
-class MockLoanPaymentScheduleProvider {
+class MockLoanPaymentScheduleProvider : public ObservableObject {
 public:
     MockLoanPaymentScheduleProvider(std::optional<double> amount, std::string frequency, int paymentDueDay,
                                     Date startDate, std::string note = {})
-        : amount(amount), frequency(std::move(frequency)), paymentDueDay(paymentDueDay), startDate(startDate),
-          note(std::move(note)) {}
+        : amount(*this, amount), frequency(*this, std::move(frequency)), paymentDueDay(*this, paymentDueDay),
+          startDate(*this, startDate), note(*this, std::move(note)) {}
 
     /// The instalment.
     Published<std::optional<double>> amount;
@@ -38,15 +39,16 @@ public:
 };
 
 /// The demo loan terms of the account entry form. Values only.
-class MockLoanEntryProvider {
+class MockLoanEntryProvider : public ObservableObject {
 public:
     MockLoanEntryProvider(Date startDate, std::optional<double> initialAmount,
                           std::optional<std::int16_t> initialTermInYears,
                           std::shared_ptr<MockInterestRateProvider> currentInterestRate,
                           std::shared_ptr<MockLoanPaymentScheduleProvider> currentPaymentSchedule)
-        : startDate(startDate), initialAmount(initialAmount), initialTermInYears(initialTermInYears),
-          currentInterestRate(std::move(currentInterestRate)),
-          currentPaymentSchedule(std::move(currentPaymentSchedule)) {}
+        : startDate(*this, startDate), initialAmount(*this, initialAmount),
+          initialTermInYears(*this, initialTermInYears),
+          currentInterestRate(*this, std::move(currentInterestRate)),
+          currentPaymentSchedule(*this, std::move(currentPaymentSchedule)) {}
 
     /// A five-year loan of 25,000 at 4.5 %, paid monthly on the 15th, starting at startDate.
     static std::shared_ptr<MockLoanEntryProvider> demo(Date startDate);

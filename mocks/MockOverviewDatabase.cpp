@@ -50,15 +50,15 @@ std::vector<UpcomingBill> MockOverviewDatabase::bills() const {
 }
 
 void MockOverviewDatabase::setVisibleAccountsInAccountCard(int count) {
+    objectWillChange.notify();
     visibleAccounts_ = count;
     Environment::current().userDefaults().set(visibleAccountsKey, count);
-    objectDidChange.notify();
 }
 
 void MockOverviewDatabase::setVisibleShortcutsInShortcutCard(int count) {
+    objectWillChange.notify();
     visibleShortcuts_ = count;
     Environment::current().userDefaults().set(visibleShortcutsKey, count);
-    objectDidChange.notify();
 }
 
 // The demo's net worth is fixed by its transactions.

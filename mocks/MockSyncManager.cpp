@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 namespace zt {
 
@@ -36,22 +37,20 @@ void MockSyncManager::sync(std::function<void()> completion) {
     progress.set(0);
     refreshMessage.set(message(0));
 
-    std::weak_ptr<bool> alive = alive_;
     auto& queue = MainQueue::main();
     for (int step = 1; step < messageCount; ++step)
-        queue.asyncAfter(step * secondsPerMessage, [this, alive, step] {
-            if (alive.expired())
-                return;
-            refreshMessage.set(message(step));
-            progress.set(static_cast<double>(step) / messageCount);
-        });
-    queue.asyncAfter(messageCount * secondsPerMessage, [this, alive, completion = std::move(completion)] {
-        if (!alive.expired()) {
-            progress.set(1);
-            isSyncing.set(false);
-            refreshMessage.set(std::string{});
-            console("⏰ Sync finished at: " + nowText());
-        }
+        queue.asyncAfter(step * secondsPerMessage, weakCallback(self_, [step](MockSyncManager* self) {
+                             self->refreshMessage.set(message(step));
+                             self->progress.set(static_cast<double>(step) / messageCount);
+                         }));
+    const auto finish = weakCallback(self_, [](MockSyncManager* self) {
+        self->progress.set(1);
+        self->isSyncing.set(false);
+        self->refreshMessage.set(std::string{});
+        console("⏰ Sync finished at: " + nowText());
+    });
+    queue.asyncAfter(messageCount * secondsPerMessage, [finish, completion = std::move(completion)] {
+        finish();
         if (completion)
             completion();
     });

@@ -8,6 +8,7 @@ namespace zt {
 
 /// The demo synchronisation: three progress messages a second apart on the main queue, then done
 /// after three seconds. Start and finish times go to the console.
+/// Steps still queued when the manager goes away do nothing; the completion is called all the same.
 class MockSyncManager final : public SyncManagerConformable {
 public:
     MockSyncManager();
@@ -15,8 +16,8 @@ public:
     void sync(std::function<void()> completion) override;
 
 private:
-    // Steps still queued when the manager goes away must find out and do nothing.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    // The queued steps reach the manager only through this, however the manager is owned.
+    std::shared_ptr<MockSyncManager*> self_ = std::make_shared<MockSyncManager*>(this);
 };
 
 } // namespace zt

@@ -3,6 +3,7 @@
 #include "Environment.h"
 #include "MonthIndex.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -465,6 +466,30 @@ Date Calendar::endOfDay(Date date) const {
         return date;
     const auto next = impl_->dayStart(f->year, f->month, f->day + 1);
     return next ? Date::fromIcuMillis(*next) - 1.0 : date;
+}
+
+Date Calendar::startOfMonth(Date date) const {
+    return dayInMonth(date, 1).value_or(date);
+}
+
+Date Calendar::endOfMonth(Date date) const {
+    const auto next = adding(CalendarComponent::month, 1, startOfDay(startOfMonth(date)));
+    if (!next)
+        return date;
+    return adding(CalendarComponent::second, -1, *next).value_or(date);
+}
+
+std::optional<Date> Calendar::dayInMonth(Date inMonth, int day) const {
+    const DateComponents parts = components(inMonth);
+    if (!parts.year || !parts.month)
+        return std::nullopt;
+    const auto length = daysInMonth(inMonth);
+    DateComponents wanted;
+    wanted.era = parts.era;
+    wanted.year = parts.year;
+    wanted.month = parts.month;
+    wanted.day = length ? std::min(day, *length) : day;
+    return date(wanted);
 }
 
 bool Calendar::isDate(Date a, Date inSameDayAs) const {

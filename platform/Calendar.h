@@ -66,6 +66,13 @@ public:
     Date startOfDay(Date date) const;
     /// The last whole second of date's day: the next day's start minus one second.
     Date endOfDay(Date date) const;
+    /// Day 1 of date's month, formed from its year and month alone.
+    Date startOfMonth(Date date) const;
+    /// One second before the next month starts: the month's last day at 23:59:59.
+    Date endOfMonth(Date date) const;
+    /// Day `day` of the month that contains inMonth, clamped to that month's last day, formed
+    /// from year, month and day alone.
+    std::optional<Date> dayInMonth(Date inMonth, int day) const;
     bool isDate(Date a, Date inSameDayAs) const;
 
     /// Adds value units without wrapping; days keep the wall-clock time, months and years clamp

@@ -88,21 +88,24 @@ Environment::Override::Override(Settings settings) {
         next.locale_ = *settings.locale;
     if (settings.timeZone)
         next.timeZone_ = *settings.timeZone;
-    if (settings.mainQueue)
+    const bool newQueue = settings.mainQueue != nullptr;
+    if (newQueue)
         next.mainQueue_ = std::move(settings.mainQueue);
+    // One time source: a manual queue's virtual time is the clock, so work that runs "after 2 s"
+    // sees now 2 s later. A manual queue given without a time starts from the enclosing now.
+    const auto manual = std::dynamic_pointer_cast<ManualMainQueue>(next.mainQueue_);
     if (settings.clock)
         next.clock_ = std::move(settings.clock);
-    else if (settings.now) {
-        // One time source: a manual queue's virtual time is the clock, so work that runs "after
-        // 2 s" sees now 2 s later.
-        if (const auto manual = std::dynamic_pointer_cast<ManualMainQueue>(next.mainQueue_)) {
+    else if (settings.now || (manual && newQueue)) {
+        const Date start = settings.now ? *settings.now : previous_->now();
+        if (manual) {
             const std::weak_ptr<ManualMainQueue> weak = manual;
-            next.clock_ = [weak, start = *settings.now, origin = manual->now()] {
+            next.clock_ = [weak, start, origin = manual->now()] {
                 const auto queue = weak.lock();
                 return queue ? start + (queue->now() - origin) : start;
             };
         } else
-            next.clock_ = [d = *settings.now] { return d; };
+            next.clock_ = [start] { return start; };
     }
     if (settings.userDefaults)
         next.userDefaults_ = std::move(settings.userDefaults);

@@ -28,7 +28,8 @@ public:
         std::optional<std::string> locale{};   // ICU/BCP-47 identifier such as "en_US" or "de-DE"
         std::optional<std::string> timeZone{}; // IANA identifier such as "Europe/Berlin"
         /// The clock starts here; with a ManualMainQueue in force it moves with the queue's
-        /// virtual time (advancing the queue by 5 s moves now by 5 s), else it stands still.
+        /// virtual time (advancing the queue by 5 s moves now by 5 s), else it stands still. A
+        /// ManualMainQueue given without now or clock moves the enclosing now the same way.
         std::optional<Date> now{};
         Clock clock{}; // a moving clock (wins over now)
         std::shared_ptr<MainQueue> mainQueue{};

@@ -26,4 +26,13 @@ template <class Owner, class Fn> auto weakCallback(std::weak_ptr<Owner> weak, Fn
     };
 }
 
+/// An action for an optional callback (an on… member the host may leave empty): calls fn with the
+/// captured arguments when it is set, else does nothing.
+template <class Fn, class... Args> auto callIfSet(Fn fn, Args... args) {
+    return [fn = std::move(fn), ... args = std::move(args)] {
+        if (fn)
+            fn(args...);
+    };
+}
+
 } // namespace zt

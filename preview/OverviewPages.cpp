@@ -10,6 +10,7 @@
 #include "ZTSwiftUIComponents/overview/SubscriptionInsightsView.h"
 #include "ZTSwiftUIComponents/overview/YearlyProjectionsView.h"
 #include "mocks/DemoClock.h"
+#include "mocks/LoadedOverview.h"
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockSyncManager.h"
 #include "platform/Calendar.h"

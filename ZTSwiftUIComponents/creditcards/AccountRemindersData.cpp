@@ -4,6 +4,7 @@
 #include "platform/LocaleNames.h"
 #include "platform/MainQueue.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <utility>
 
@@ -12,7 +13,7 @@ namespace zt {
 AccountRemindersData::AccountRemindersData(std::vector<ReminderToggle> reminders,
                                            std::optional<std::string> explanation,
                                            std::shared_ptr<NotificationCenter> notificationCenter)
-    : reminders(std::move(reminders)), explanation(std::move(explanation)),
+    : reminders(*this, std::move(reminders)), explanation(std::move(explanation)),
       formatter(DateFormatter::withStyles(DateFormatter::Style::medium, DateFormatter::Style::short_)),
       notificationCenter_(notificationCenter ? std::move(notificationCenter)
                                              : NotificationCenter::current()) {}
@@ -22,10 +23,7 @@ AccountRemindersData::create(std::vector<ReminderToggle> reminders, std::optiona
                              std::shared_ptr<NotificationCenter> center) {
     std::shared_ptr<AccountRemindersData> data(
         new AccountRemindersData(std::move(reminders), std::move(explanation), std::move(center)));
-    Environment::current().mainQueue().async([weak = data->weak_from_this()] {
-        if (auto self = weak.lock())
-            self->refreshAuthorizationStatus();
-    });
+    MainQueue::main().async(weakCallback(data, &AccountRemindersData::refreshAuthorizationStatus));
     return data;
 }
 
@@ -77,10 +75,10 @@ void AccountRemindersData::reminderRowDidPress(const std::function<void()>& togg
         // Granted, refused or failed: the settings tell what came of it.
         notificationCenter_->requestAuthorization(
             NotificationAuthorizationOptions{.badge = true, .sound = true, .alert = true},
-            [weak = weak_from_this()](bool, const std::optional<NotificationError>&) {
-                if (auto self = weak.lock())
-                    self->refreshAuthorizationStatus();
-            });
+            weakCallback(weak_from_this(),
+                         [](AccountRemindersData& self, bool, const std::optional<NotificationError>&) {
+                             self.refreshAuthorizationStatus();
+                         }));
         break;
     case NotificationAuthorizationStatus::denied:
         notificationCenter_->openNotificationSettings();
@@ -93,10 +91,9 @@ void AccountRemindersData::reminderRowDidPress(const std::function<void()>& togg
 
 void AccountRemindersData::refreshAuthorizationStatus() {
     notificationCenter_->getNotificationSettings(
-        [weak = weak_from_this()](const NotificationSettings& settings) {
-            if (auto self = weak.lock())
-                self->authorizationStatus.set(settings.authorizationStatus);
-        });
+        weakCallback(weak_from_this(), [](AccountRemindersData& self, const NotificationSettings& settings) {
+            self.authorizationStatus.set(settings.authorizationStatus);
+        }));
 }
 
 } // namespace zt

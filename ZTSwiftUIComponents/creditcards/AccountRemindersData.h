@@ -17,7 +17,8 @@ namespace zt {
 /// The payment-due reminder choices of one card and whether notifications are allowed at all.
 /// Main thread. Created through create(): the notification centre answers later on the main
 /// queue, and those answers reach the object only while it is alive.
-class AccountRemindersData : public std::enable_shared_from_this<AccountRemindersData> {
+class AccountRemindersData : public ObservableObject,
+                             public std::enable_shared_from_this<AccountRemindersData> {
 public:
     /// Starts reading the notification settings on the main queue; until that read is answered
     /// the status is notDetermined.
@@ -25,13 +26,10 @@ public:
     create(std::vector<ReminderToggle> reminders, std::optional<std::string> explanation = std::nullopt,
            std::shared_ptr<NotificationCenter> notificationCenter = NotificationCenter::current());
 
-    AccountRemindersData(const AccountRemindersData&) = delete;
-    AccountRemindersData& operator=(const AccountRemindersData&) = delete;
-
     /// The four choices in type order.
     Published<std::vector<ReminderToggle>> reminders;
     Published<NotificationAuthorizationStatus> authorizationStatus{
-        NotificationAuthorizationStatus::notDetermined};
+        *this, NotificationAuthorizationStatus::notDetermined};
 
     /// Joins the active reminders' names as the locale writes a list.
     ListFormatter listFormatter;

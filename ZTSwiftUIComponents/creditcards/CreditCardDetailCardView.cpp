@@ -14,11 +14,9 @@ CreditCardDetailCardView::CreditCardDetailCardView(std::string name, double curr
                                                    Color accountColor, TransferContent transferContent)
     : name_(std::move(name)), currentBalance_(currentBalance), limit_(limit),
       currencyFormatter_(std::move(currencyFormatter)), iconName_(std::move(iconName)),
-      accountColor_(accountColor), transferContent_(std::move(transferContent)),
-      state_(std::make_shared<State>()) {}
+      accountColor_(accountColor), transferContent_(std::move(transferContent)) {}
 
 ui::View CreditCardDetailCardView::body() const {
-    const auto state = state_;
     std::vector<ui::View> header{
         ui::image(accountImage(iconName_)).foregroundColor(accountColor_).id("cardIcon"),
         ui::text(name_).font(ui::Font::headline).id("cardName"),
@@ -26,7 +24,7 @@ ui::View CreditCardDetailCardView::body() const {
     };
     if (transferContent_)
         header.push_back(
-            ui::button({}, "arrow.left.arrow.right", [state] { state->isTransferVisible = true; })
+            ui::button({}, "arrow.left.arrow.right", state_.setter(&State::isTransferVisible, true))
                 .accessibilityLabel(L("Transfer"))
                 .id("transfer"));
 
@@ -47,9 +45,9 @@ ui::View CreditCardDetailCardView::body() const {
 
     std::vector<ui::View> content{ui::hstack(std::move(header)), ui::vstack(std::move(figures))};
     if (transferContent_)
-        content.push_back(ui::sheet(L("Transfer"), state->isTransferVisible,
-                                    [state](bool presented) { state->isTransferVisible = presented; },
-                                    {transferContent_([state] { state->isTransferVisible = false; })}));
+        content.push_back(ui::sheet(L("Transfer"), state_->isTransferVisible,
+                                    state_.binding(&State::isTransferVisible),
+                                    {transferContent_(state_.setter(&State::isTransferVisible, false))}));
     return ui::card(std::move(content)).id("creditCardSummary");
 }
 

@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/host/Theme.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -39,7 +40,7 @@ private:
     std::string iconName_;
     Color accountColor_;
     TransferContent transferContent_;
-    std::shared_ptr<State> state_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

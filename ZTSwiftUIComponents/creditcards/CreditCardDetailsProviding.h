@@ -13,11 +13,9 @@
 namespace zt {
 
 /// A credit card being viewed, as the host hands it to the details screen: its name, icon and
-/// colour, its limit and its statements. Main thread.
-class CreditCardDetailsProviding {
+/// colour, its limit and its statements. Observable. Main thread.
+class CreditCardDetailsProviding : public ObservableObject {
 public:
-    virtual ~CreditCardDetailsProviding() = default;
-
     virtual std::string name() const = 0;
     virtual std::string iconName() const = 0;
     virtual Color accountColor() const = 0;

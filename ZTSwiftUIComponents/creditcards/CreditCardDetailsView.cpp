@@ -39,7 +39,8 @@ DateInterval CreditCardDetailsView::currentCycle() const {
     const auto statements = latestDueFirst(details_->statements());
     if (!statements.empty())
         return statements.front()->billingCycle();
-    return DateInterval{startOfMonth(referenceDate_), endOfMonth(referenceDate_)};
+    const Calendar calendar = Calendar::current();
+    return DateInterval{calendar.startOfMonth(referenceDate_), calendar.endOfMonth(referenceDate_)};
 }
 
 ui::View CreditCardDetailsView::body() const {

@@ -15,10 +15,8 @@ namespace zt {
 /// The credit-card details of an account being edited, as the host hands them to the entry
 /// sections: the limit, the last statement and the reminder choices. Observable: each field is
 /// published and may be replaced. Main thread.
-class CreditCardEntryProviding {
+class CreditCardEntryProviding : public ObservableObject {
 public:
-    virtual ~CreditCardEntryProviding() = default;
-
     /// The card limit; empty until entered.
     virtual Published<std::optional<double>>& limit() = 0;
     virtual const Published<std::optional<double>>& limit() const = 0;

@@ -1,7 +1,7 @@
 #include "CreditCardLastStatement.h"
 
+#include "CurrentBillingCycleFinder.h"
 #include "DateUtilities.h"
-#include "ZTSwiftUIComponents/host/DateHelpers.h"
 #include "platform/Environment.h"
 
 #include <algorithm>
@@ -15,19 +15,6 @@ namespace {
 
 std::shared_ptr<const Calendar> calendarOrCurrent(std::shared_ptr<const Calendar> calendar) {
     return calendar ? std::move(calendar) : std::make_shared<const Calendar>(Calendar::current());
-}
-
-/// The last instant of the day before the next opening (one month on, on startDay clamped to
-/// that month), so consecutive statements tile the calendar even through short months.
-std::optional<Date> anchoredClosing(Date opening, int startDay, const Calendar& calendar) {
-    const auto next = calendar.adding(CalendarComponent::month, 1, opening);
-    const auto nextOpening = next ? dayInMonthOf(*next, startDay, calendar) : std::nullopt;
-    const auto dayBefore =
-        nextOpening ? calendar.adding(CalendarComponent::day, -1, calendar.startOfDay(*nextOpening))
-                    : std::nullopt;
-    if (!dayBefore)
-        return std::nullopt;
-    return endOfDay(*dayBefore, calendar);
 }
 
 /// Whole calendar days from from's day to to's day, from the two dates' fields: the same count
@@ -166,7 +153,7 @@ CreditCardLastStatement::generateBillingCycles(const DateInterval& from, Date cu
     for (int k = 1;
          !covers(*history.back()) && history.size() < static_cast<std::size_t>(maximumHistoryLength); ++k) {
         const auto monthsBack = cal.adding(CalendarComponent::month, -k, opening0);
-        const auto openingDay = monthsBack ? dayInMonthOf(*monthsBack, startDay, cal) : std::nullopt;
+        const auto openingDay = monthsBack ? cal.dayInMonth(*monthsBack, startDay) : std::nullopt;
         const auto due = cal.adding(CalendarComponent::month, -k, currentPaymentDueDate);
         if (!openingDay || !due)
             break;

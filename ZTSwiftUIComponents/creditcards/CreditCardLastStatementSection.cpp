@@ -1,7 +1,6 @@
 #include "CreditCardLastStatementSection.h"
 
 #include "ZTSwiftUIComponents/creditcards/CreditCardBalanceSection.h"
-#include "ZTSwiftUIComponents/host/DateHelpers.h"
 #include "ZTSwiftUIComponents/host/Theme.h"
 #include "platform/DateFormatter.h"
 #include "platform/StringTable.h"
@@ -50,7 +49,7 @@ ui::View CreditCardLastStatementSection::body() const {
         ui::datePicker(
             L("Opening Date"), statement->openingDate(),
             [statement](Date date) { statement->setOpeningDate(date); }, std::nullopt,
-            endOfDay(referenceDate_, calendar))
+            calendar.endOfDay(referenceDate_))
             .id("openingDate"),
         ui::row({
             ui::text(L("Closing Date")),

@@ -8,12 +8,12 @@
 namespace zt {
 
 CreditCardRemindersSection::CreditCardRemindersSection(std::shared_ptr<AccountRemindersData> reminderData)
-    : data_(std::move(reminderData)), state_(std::make_shared<State>()) {}
+    : data_(std::move(reminderData)) {}
 
 ui::View CreditCardRemindersSection::body() const {
     const auto data = data_;
-    const auto state = state_;
-    const auto toggleList = [state] { state->isReminderListVisible = !state->isReminderListVisible; };
+    const std::function<void()> toggleList =
+        state_.action([](State& s) { s.isReminderListVisible = !s.isReminderListVisible; });
     return ui::section(
                {
                    ui::button([data, toggleList] { data->reminderRowDidPress(toggleList); },
@@ -23,9 +23,10 @@ ui::View CreditCardRemindersSection::body() const {
                                   ui::text(data->remindersSummary()).secondary().id("remindersSummary"),
                               })})
                        .id("remindersRow"),
-                   ui::sheet(L("Remind Me"), state->isReminderListVisible,
-                             [state](bool presented) { state->isReminderListVisible = presented; },
-                             {RemindersList(data, [state] { state->isReminderListVisible = false; }).body()}),
+                   ui::sheet(
+                       L("Remind Me"), state_->isReminderListVisible,
+                       state_.binding(&State::isReminderListVisible),
+                       {RemindersList(data, state_.setter(&State::isReminderListVisible, false)).body()}),
                })
         .id("remindersSection");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/creditcards/AccountRemindersData.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <memory>
@@ -22,7 +23,7 @@ private:
         bool isReminderListVisible = false;
     };
     std::shared_ptr<AccountRemindersData> data_;
-    std::shared_ptr<State> state_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

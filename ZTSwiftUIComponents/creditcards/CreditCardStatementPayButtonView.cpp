@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/creditcards/DateUtilities.h"
 #include "platform/Calendar.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <string>
 #include <utility>
@@ -48,11 +49,7 @@ ui::View CreditCardStatementPayButtonView::body() const {
     return ui::hstack({
         prompt(),
         ui::spacer(),
-        ui::button(L("Make a Payment"),
-                   [onPay = onPaymentDidPress_] {
-                       if (onPay)
-                           onPay();
-                   }),
+        ui::button(L("Make a Payment"), callIfSet(onPaymentDidPress_)),
     });
 }
 

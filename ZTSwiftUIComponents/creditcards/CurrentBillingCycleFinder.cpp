@@ -1,6 +1,5 @@
 #include "CurrentBillingCycleFinder.h"
 
-#include "DateUtilities.h"
 #include "platform/DateFormatter.h"
 
 #include <algorithm>
@@ -30,7 +29,16 @@ template <> struct fmt::formatter<IsoDate> : fmt::formatter<std::string_view> {
 
 namespace zt {
 
-namespace {} // namespace
+std::optional<Date> anchoredClosing(Date opening, int startDay, const Calendar& calendar) {
+    const auto next = calendar.adding(CalendarComponent::month, 1, opening);
+    const auto nextOpening = next ? calendar.dayInMonth(*next, startDay) : std::nullopt;
+    const auto dayBefore =
+        nextOpening ? calendar.adding(CalendarComponent::day, -1, calendar.startOfDay(*nextOpening))
+                    : std::nullopt;
+    if (!dayBefore)
+        return std::nullopt;
+    return calendar.endOfDay(*dayBefore);
+}
 
 DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn, Date referenceDate) const {
     return currentCycle(basedOn, referenceDate, Calendar::current());
@@ -52,7 +60,7 @@ DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn
         startDay, endDay, wrapsAcrossMonth, endIsLastDayOfMonth, shouldAnchorClosing);
 
     const int refDay = calendar.component(CalendarComponent::day, referenceDate);
-    const Date refMonth = startOfMonth(referenceDate, calendar);
+    const Date refMonth = calendar.startOfMonth(referenceDate);
 
     std::optional<Date> opening;
     if (refDay == startDay) {
@@ -61,12 +69,12 @@ DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn
     } else if (refDay < startDay) {
         const auto previous = calendar.adding(CalendarComponent::month, -1, refMonth);
         if (previous)
-            opening = dayInMonthOf(*previous, startDay, calendar);
+            opening = calendar.dayInMonth(*previous, startDay);
         if (opening)
             logger_.debug("Start day {} > current day {}, using previous month: {}", startDay, refDay,
                           IsoDate{*opening, calendar});
     } else {
-        opening = dayInMonthOf(refMonth, startDay, calendar);
+        opening = calendar.dayInMonth(refMonth, startDay);
         if (opening)
             logger_.debug("Start day {} already occurred, using current month: {}", startDay,
                           IsoDate{*opening, calendar});
@@ -75,26 +83,25 @@ DateInterval CurrentBillingCycleFinder::currentCycle(const DateInterval& basedOn
         return basedOn; // only instants that are not finite leave the calendar without an answer
     opening = calendar.startOfDay(*opening);
 
+    // The closing day's last instant.
     std::optional<Date> closing;
     if (shouldAnchorClosing) {
-        // The day before the next opening, clamped the same way, so anchored cycles tile.
-        const auto next = calendar.adding(CalendarComponent::month, 1, *opening);
-        const auto anchor = next ? dayInMonthOf(*next, startDay, calendar) : std::nullopt;
-        if (anchor)
-            closing = calendar.adding(CalendarComponent::day, -1, calendar.startOfDay(*anchor));
+        closing = anchoredClosing(*opening, startDay, calendar);
         if (closing)
-            logger_.debug("Closing anchored to next opening: {}", IsoDate{*closing, calendar});
+            logger_.debug("Closing anchored to next opening: {}",
+                          IsoDate{calendar.startOfDay(*closing), calendar});
     } else {
-        const auto end = dayInMonthOf(*opening, endDay, calendar);
+        const auto end = calendar.dayInMonth(*opening, endDay);
         if (end)
-            closing = calendar.startOfDay(*end);
+            closing = calendar.endOfDay(*end);
         if (closing)
-            logger_.debug("Closing anchored to same month as start: {}", IsoDate{*closing, calendar});
+            logger_.debug("Closing anchored to same month as start: {}",
+                          IsoDate{calendar.startOfDay(*closing), calendar});
     }
     if (!closing)
         return basedOn;
 
-    const DateInterval result{*opening, calendar.endOfDay(*closing)}; // opening is already a day start
+    const DateInterval result{*opening, *closing}; // opening is already a day start
     logger_.debug("Result: {} - {}", IsoDate{result.start, calendar}, IsoDate{result.end, calendar});
     return result;
 }

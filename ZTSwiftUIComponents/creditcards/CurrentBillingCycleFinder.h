@@ -5,7 +5,14 @@
 #include "platform/DateInterval.h"
 #include "platform/Logger.h"
 
+#include <optional>
+
 namespace zt {
+
+/// The closing of an anchored cycle that opens on `opening`: the last instant of the day before
+/// the next opening (one month on, on startDay clamped to that month), so consecutive cycles tile
+/// the calendar even through short months. Nothing only for an instant that is not finite.
+std::optional<Date> anchoredClosing(Date opening, int startDay, const Calendar& calendar);
 
 /// Derives the billing cycle that is current at a reference date from one known cycle (e.g. the
 /// last statement's period). The known cycle gives the opening day-of-month and the closing

@@ -11,24 +11,10 @@
 namespace zt {
 
 std::optional<Date> dayInMonthOf(Date inMonth, int day, const Calendar& calendar) {
-    const DateComponents parts = calendar.components(inMonth);
-    if (!parts.year || !parts.month)
-        return std::nullopt;
-    const auto length = calendar.daysInMonth(inMonth);
-    DateComponents wanted;
-    wanted.era = parts.era;
-    wanted.year = parts.year;
-    wanted.month = parts.month;
-    wanted.day = length ? std::min(day, *length) : day;
-    return calendar.date(wanted);
+    return calendar.dayInMonth(inMonth, day);
 }
 
 namespace {
-
-/// Year and month of date alone: day 1 and the day's first instant.
-std::optional<Date> monthStart(Date date, const Calendar& calendar) {
-    return dayInMonthOf(date, 1, calendar);
-}
 
 DateComponents dayOnly(int day) {
     DateComponents matching;
@@ -49,18 +35,14 @@ Date startOfMonth(Date date) {
     return startOfMonth(date, Calendar::current());
 }
 Date startOfMonth(Date date, const Calendar& calendar) {
-    return monthStart(date, calendar).value_or(date);
+    return calendar.startOfMonth(date);
 }
 
 Date endOfMonth(Date date) {
     return endOfMonth(date, Calendar::current());
 }
 Date endOfMonth(Date date, const Calendar& calendar) {
-    const Date first = calendar.startOfDay(startOfMonth(date, calendar));
-    const auto next = calendar.adding(CalendarComponent::month, 1, first);
-    if (!next)
-        return date;
-    return calendar.adding(CalendarComponent::second, -1, *next).value_or(date);
+    return calendar.endOfMonth(date);
 }
 
 Date previousMonthStart() {
@@ -127,7 +109,7 @@ Date closingDate(Date date, const Calendar& calendar) {
     // On the 1st the month start is taken, so the month's own length decides the closing day.
     std::optional<Date> base = opening;
     if (calendar.component(CalendarComponent::day, opening) == 1)
-        base = monthStart(opening, calendar);
+        base = calendar.dayInMonth(opening, 1);
     if (!base)
         return fallback();
     const auto next = calendar.adding(CalendarComponent::month, 1, *base);

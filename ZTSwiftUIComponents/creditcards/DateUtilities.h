@@ -11,16 +11,16 @@
 #include <string_view>
 #include <vector>
 
-/// Day, month and period arithmetic shared by the overview and the credit-card screens.
-///
-/// Every operation works in the calendar it is given, or else in the environment's current
-/// calendar (its time zone at the moment of the call); nothing caches a calendar. Only an
-/// instant that is not finite makes the calendar give nothing; such an instant comes back
-/// unchanged from the operations that return an instant.
+/// The calendar and period operations of the credit-card screens. Day and month arithmetic itself
+/// belongs to the platform's Calendar (startOfDay, endOfDay, startOfMonth, endOfMonth,
+/// dayInMonth); the overloads here that take a calendar only forward to it, and those without one
+/// use the environment's current calendar (its time zone at the moment of the call). Nothing
+/// caches a calendar. Only an instant that is not finite makes the calendar give nothing; such an
+/// instant comes back unchanged from the operations that return an instant.
 namespace zt {
 
-/// Day `day` of the month that contains inMonth, clamped to that month's last day (day itself
-/// when the calendar gives no length), at the day's first instant.
+/// Day `day` of the month that contains inMonth, clamped to that month's last day:
+/// Calendar::dayInMonth().
 std::optional<Date> dayInMonthOf(Date inMonth, int day, const Calendar& calendar);
 
 // Instants.

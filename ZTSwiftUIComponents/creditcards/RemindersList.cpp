@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/host/Theme.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <utility>
 #include <vector>
@@ -30,11 +31,7 @@ ui::View RemindersList::body() const {
     }
     return ui::group({
                          ui::list({ui::section({}, std::move(rows), data->explanation.value_or(""))}),
-                         ui::toolbarItem("done", ui::button(L("Done"),
-                                                            [onDone = onDone_] {
-                                                                if (onDone)
-                                                                    onDone();
-                                                            })),
+                         ui::toolbarItem("done", ui::button(L("Done"), callIfSet(onDone_))),
                      })
         .navigationTitle(L("Remind Me"));
 }

@@ -4,12 +4,8 @@
 
 namespace zt {
 
-Date endOfDay(Date date, const Calendar& calendar) {
-    return calendar.endOfDay(date);
-}
-
 Date endOfDay(Date date) {
-    return endOfDay(date, Calendar::current());
+    return Calendar::current().endOfDay(date);
 }
 
 std::string formattedDateOnly(Date date) {

@@ -7,9 +7,8 @@
 
 namespace zt {
 
-/// The last instant of date's day: the next day's start minus one second, in the calendar.
-Date endOfDay(Date date, const Calendar& calendar);
-/// The same in the environment's calendar.
+/// The last instant of date's day in the environment's calendar (Calendar::endOfDay() in any
+/// other).
 Date endOfDay(Date date);
 
 /// The date alone, in the medium style of the environment's locale and time zone ("May 10, 2025",

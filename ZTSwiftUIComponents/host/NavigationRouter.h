@@ -57,21 +57,19 @@ template <> struct RawValues<OverviewModalAction> {
 
 /// The app-wide navigation state the host observes: what is presented modally, the banner alert
 /// and incognito mode. Main thread only.
-class NavigationRouter {
+class NavigationRouter : public ObservableObject {
 public:
     NavigationRouter() = default;
-    NavigationRouter(const NavigationRouter&) = delete;
-    NavigationRouter& operator=(const NavigationRouter&) = delete;
 
     /// The process-wide router.
     static NavigationRouter& shared();
 
     /// Amounts are hidden while true.
-    Published<bool> incognitomodeActive{false};
-    Published<std::optional<ModalDestination>> modalDestination;
-    Published<std::optional<OverviewModalAction>> overviewModalAction;
+    Published<bool> incognitomodeActive{*this, false};
+    Published<std::optional<ModalDestination>> modalDestination{*this};
+    Published<std::optional<OverviewModalAction>> overviewModalAction{*this};
     /// The banner being shown.
-    Published<std::optional<AlertItem>> alertItem;
+    Published<std::optional<AlertItem>> alertItem{*this};
 
     void present(ModalDestination destination) { modalDestination.set(destination); }
     void perform(OverviewModalAction action) { overviewModalAction.set(action); }

@@ -1,7 +1,5 @@
 #include "WidgetAccount.h"
 
-#include "ZTSwiftUIComponents/host/DemoCatalogue.h"
-
 #include <algorithm>
 #include <boost/container_hash/hash.hpp>
 #include <cctype>
@@ -76,53 +74,6 @@ std::vector<WidgetAccount> archived(const std::vector<WidgetAccount>& accounts) 
 
 std::vector<WidgetAccount> excludedArchived(const std::vector<WidgetAccount>& accounts) {
     return filtered(accounts, [](const WidgetAccount& a) { return !a.isArchived; });
-}
-
-std::vector<WidgetAccount> WidgetAccount::demo() {
-    std::vector<WidgetAccount> out;
-    out.emplace_back(std::string(demo::checking.id), std::string(demo::checking.name), 2450.75,
-                     AccountType::checking, "USD", "building.columns.fill");
-    out.back().isFavorite = true;
-    out.emplace_back(std::string(demo::savings.id), std::string(demo::savings.name), 8300,
-                     AccountType::savings, "USD", "banknote.fill");
-    out.emplace_back(std::string(demo::wallet.id), std::string(demo::wallet.name), 86.4, AccountType::cash,
-                     "USD", "wallet.pass.fill");
-    out.emplace_back(std::string(demo::creditCard.id), std::string(demo::creditCard.name), -640.2,
-                     AccountType::creditCard, "USD", "creditcard.fill");
-    out.back().groupId = "credit-card";
-    out.emplace_back("acc-car-loan", "Car Loan", -8200, AccountType::loan, "USD", "car.fill");
-    out.emplace_back("acc-brokerage", "Brokerage", 12480.3, AccountType::investment, "USD",
-                     "chart.line.uptrend.xyaxis");
-    WidgetAccount euro(std::string(demo::euroAccount.id), std::string(demo::euroAccount.name), 0,
-                       AccountType::checking, "EUR", "eurosign.circle.fill");
-    euro.exchangeRate = 1.09;
-    euro.updateBalance(920, Date{});
-    euro.balanceDate.reset();
-    out.push_back(euro);
-    WidgetAccount business("acc-business", "Studio Business", 3120, AccountType::checking, "USD",
-                           "briefcase.fill");
-    business.isBusinessAccount = true;
-    out.push_back(business);
-    WidgetAccount old("acc-old-savings", "Old Savings", 15, AccountType::savings, "USD", "archivebox.fill");
-    old.isArchived = true;
-    out.push_back(old);
-    return out;
-}
-
-WidgetAccount WidgetAccount::gbpDemo() {
-    WidgetAccount account("acc-gbp", "UK Current Account", 0, AccountType::checking, "GBP",
-                          "sterlingsign.circle.fill");
-    account.exchangeRate = 1.27;
-    account.updateBalance(1540.5, Date{});
-    account.balanceDate.reset();
-    return account;
-}
-
-WidgetAccount WidgetAccount::onlineBankingDemo() {
-    WidgetAccount account("acc-online", "Harbor Bank Checking", 1875.6, AccountType::checking, "USD",
-                          "building.columns.fill");
-    account.isOnlineBanking = true;
-    return account;
 }
 
 } // namespace zt

@@ -6,8 +6,8 @@ ZTBaseRepeating::ZTBaseRepeating(std::string identifier, RepeatingInterval inter
                                  std::optional<Date> endDate, double amount,
                                  std::optional<std::string> currencyCode,
                                  std::optional<ReportTransactionList> transactions)
-    : interval(interval), startDate(startDate), endDate(endDate), amount(amount),
-      transactions(std::move(transactions)), identifier_(std::move(identifier)),
+    : interval(*this, interval), startDate(*this, startDate), endDate(*this, endDate), amount(*this, amount),
+      transactions(*this, std::move(transactions)), identifier_(std::move(identifier)),
       currencyCode_(std::move(currencyCode)) {}
 
 double ZTBaseRepeating::totalAmount() const {

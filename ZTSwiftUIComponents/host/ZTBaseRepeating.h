@@ -16,20 +16,18 @@ namespace zt {
 /// The repeating series a transaction belongs to: its schedule, its current amount and the
 /// occurrences booked so far. An observable shared object: screens observe the published members
 /// and switch the series off through stopRepeating(). Main thread only.
-class ZTBaseRepeating {
+class ZTBaseRepeating : public ObservableObject {
 public:
     ZTBaseRepeating(std::string identifier, RepeatingInterval interval, Date startDate,
                     std::optional<Date> endDate, double amount,
                     std::optional<std::string> currencyCode = std::nullopt,
                     std::optional<ReportTransactionList> transactions = std::nullopt);
-    ZTBaseRepeating(const ZTBaseRepeating&) = delete;
-    ZTBaseRepeating& operator=(const ZTBaseRepeating&) = delete;
 
     const std::string& identifier() const { return identifier_; }
     const std::optional<std::string>& currencyCode() const { return currencyCode_; }
 
     /// Whether the series still books new occurrences; none while the host has not said.
-    Published<std::optional<bool>> isRepeating{true};
+    Published<std::optional<bool>> isRepeating{*this, true};
     Published<RepeatingInterval> interval;
     Published<Date> startDate;
     /// The last possible occurrence; none for a series without end.
@@ -38,7 +36,7 @@ public:
     Published<double> amount;
     /// The occurrences booked so far (the child transactions); none when not loaded.
     Published<std::optional<ReportTransactionList>> transactions;
-    Published<std::set<ReminderTime>> reminders;
+    Published<std::set<ReminderTime>> reminders{*this};
 
     /// Switches the series off; occurrences booked so far stay.
     void stopRepeating() { isRepeating.set(false); }

@@ -2,22 +2,12 @@
 
 #include "ZTSwiftUIComponents/overview/OverviewCardFrame.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace zt {
-
-namespace {
-
-std::function<void()> call(const std::function<void()>& f) {
-    return [f] {
-        if (f)
-            f();
-    };
-}
-
-} // namespace
 
 std::vector<WidgetAccount> AccountsCardView::visibleAccounts() const {
     const auto n = static_cast<std::size_t>(std::clamp(visibleCount, 0, static_cast<int>(accounts.size())));
@@ -31,13 +21,13 @@ ui::View AccountsCardView::body() const {
         cardHeader(empty ? L("Finish Setup", "Accounts card title while there is no account")
                          : L("Accounts")),
         ui::spacer(),
-        ui::button(L("Import CSV"), "document.badge.arrow.up", call(onImportCSV)).id("importCSV"),
-        ui::button(L("Visible Accounts"), "slider.horizontal.3", call(onChooseVisibleCount))
+        ui::button(L("Import CSV"), "document.badge.arrow.up", callIfSet(onImportCSV)).id("importCSV"),
+        ui::button(L("Visible Accounts"), "slider.horizontal.3", callIfSet(onChooseVisibleCount))
             .id("chooseVisibleAccounts"),
     }));
     if (empty) {
         content.push_back(
-            ui::button(L("Add Account"), "plus.square.on.square", call(onNewAccount)).id("addAccount"));
+            ui::button(L("Add Account"), "plus.square.on.square", callIfSet(onNewAccount)).id("addAccount"));
         return ui::vstack(std::move(content));
     }
     for (const auto& account : visibleAccounts()) {
@@ -48,16 +38,11 @@ ui::View AccountsCardView::body() const {
         cells.push_back(ui::text(amountText(account.balance, formatter, isIncognito)).bold());
         if (selectedAccountId == account.id)
             cells.push_back(ui::image("checkmark"));
-        content.push_back(ui::button(
-                              [f = onSelectAccount, id = account.id] {
-                                  if (f)
-                                      f(id);
-                              },
-                              {ui::row(std::move(cells))})
-                              .id(account.id));
+        content.push_back(
+            ui::button(callIfSet(onSelectAccount, account.id), {ui::row(std::move(cells))}).id(account.id));
     }
     content.push_back(
-        ui::button(L("New Account"), "plus.square.on.square", call(onNewAccount)).id("newAccount"));
+        ui::button(L("New Account"), "plus.square.on.square", callIfSet(onNewAccount)).id("newAccount"));
     return ui::vstack(std::move(content));
 }
 

@@ -44,7 +44,7 @@ bool BankingAvailabilityCard::isAvailable(std::string_view localeIdentifier) {
 }
 
 bool BankingAvailabilityCard::isExpanded() const {
-    return *expanded_;
+    return state_->isExpanded;
 }
 
 ui::View BankingAvailabilityCard::body() const {
@@ -70,17 +70,15 @@ ui::View BankingAvailabilityCard::body() const {
         ui::text(L("Automatically sync your transactions and stay up-to-date with your finances"))
             .font(ui::Font::subheadline)
             .secondary());
-    if (*expanded_)
+    if (state_->isExpanded)
         for (const auto& point : points)
             content.push_back(ui::label(point.title, point.systemImage).id(point.id));
-    const auto expanded = expanded_;
-    content.push_back(ui::button(*expanded_ ? L("Show Less") : L("Learn More"), [expanded] {
-                          *expanded = !*expanded;
-                      }).id("toggleDetails"));
-    content.push_back(ui::button(L("Connect Bank"), "building.columns", [onConnect = onConnect_] {
-                          if (onConnect)
-                              onConnect();
-                      }).id("connectBank"));
+    content.push_back(
+        ui::button(state_->isExpanded ? L("Show Less") : L("Learn More"), state_.action([](State& s) {
+            s.isExpanded = !s.isExpanded;
+        })).id("toggleDetails"));
+    content.push_back(
+        ui::button(L("Connect Bank"), "building.columns", callIfSet(onConnect_)).id("connectBank"));
     return ui::card({ui::vstack(std::move(content))}).id("bankingAvailability");
 }
 

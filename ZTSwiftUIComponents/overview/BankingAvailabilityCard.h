@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -29,7 +30,10 @@ public:
 private:
     std::function<void()> onConnect_;
     std::function<void()> onDismiss_;
-    std::shared_ptr<bool> expanded_ = std::make_shared<bool>(false);
+    struct State {
+        bool isExpanded = false;
+    };
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

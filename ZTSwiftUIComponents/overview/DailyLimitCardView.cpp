@@ -1,5 +1,6 @@
 #include "DailyLimitCardView.h"
 
+#include "ZTSwiftUIComponents/overview/OverviewCardFrame.h"
 #include "platform/StringTable.h"
 
 #include <utility>
@@ -24,31 +25,35 @@ ui::View caption(std::string text) {
 
 } // namespace
 
-DailyLimitCardView::DailyLimitCardView(std::shared_ptr<DailyLimitViewModel> viewModel)
-    : viewModel_(std::move(viewModel)) {}
+DailyLimitCardView::DailyLimitCardView(std::shared_ptr<DailyLimitViewModel> viewModel, bool isIncognito)
+    : viewModel_(std::move(viewModel)), isIncognito_(isIncognito) {}
 
-ui::View DailyLimitCardView::figures(const DailyLimitViewModel& vm) {
+ui::View DailyLimitCardView::figures(const DailyLimitViewModel& vm, bool isIncognito) {
     const bool overspent = vm.isOverspent();
     ui::View balance =
         overspent
             ? ui::vstack(
                   {caption(L("Overspent", "Daily limit: the amount spent beyond today's limit follows")),
-                   amount(vm.overspentString(), vm.overspentColor()).id("overspentAmount")})
+                   amount(amountText(vm.overspentString(), isIncognito), vm.overspentColor())
+                       .id("overspentAmount")})
             : ui::vstack({caption(L("Remaining", "Daily limit: the amount still available today follows")),
-                          amount(vm.remainingString(), vm.remainingColor()).id("remainingAmount")});
+                          amount(amountText(vm.remainingString(), isIncognito), vm.remainingColor())
+                              .id("remainingAmount")});
     ui::View indicator = overspent
                              ? ui::image("exclamationmark.triangle.fill").foregroundColor(negativeAmountColor)
                              : ui::progressRing(vm.progressValue()).foregroundColor(positiveAmountColor);
     return ui::hstack({
         ui::vstack({
-            ui::text(L("Limit: ", "Daily limit card: followed by the limit amount") + vm.dailyLimitString())
+            ui::text(L("Limit: ", "Daily limit card: followed by the limit amount") +
+                     amountText(vm.dailyLimitString(), isIncognito))
                 .font(ui::Font::subheadline)
                 .secondary()
                 .id("limit"),
             caption(vm.periodText()).id("periodText"),
             std::move(balance),
-            ui::vstack({caption(L("Spent", "Daily limit: the amount spent today follows")),
-                        amount(vm.spentTodayString(), std::nullopt).id("spentAmount")}),
+            ui::vstack(
+                {caption(L("Spent", "Daily limit: the amount spent today follows")),
+                 amount(amountText(vm.spentTodayString(), isIncognito), std::nullopt).id("spentAmount")}),
         }),
         ui::spacer(),
         std::move(indicator).id("indicator"),
@@ -60,7 +65,7 @@ ui::View DailyLimitCardView::body() const {
                           ui::text(L("Daily Limit", "Title of the daily spending limit card and screen"))
                               .font(ui::Font::headline)
                               .bold(),
-                          figures(*viewModel_),
+                          figures(*viewModel_, isIncognito_),
                       })
         .id("dailyLimitCard");
 }

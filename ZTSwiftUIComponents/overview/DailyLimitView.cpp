@@ -21,24 +21,19 @@ struct DailyLimitView::State {
 };
 
 DailyLimitView::DailyLimitView(std::shared_ptr<DailyLimitViewModel> viewModel)
-    : viewModel_(std::move(viewModel)), state_(std::make_shared<State>()) {}
+    : viewModel_(std::move(viewModel)) {}
 
 ui::View DailyLimitView::body() const {
     const auto vm = viewModel_;
-    const auto state = state_;
-    const std::weak_ptr<State> weakState = state_;
+    const State& state = *state_;
 
-    // The settings close themselves through the weak state, which owns them.
-    const auto openSettings = [vm, state, weakState] {
-        state->settings.emplace(
-            vm->currencyFormatter(), vm->automaticDailyBudget(), vm->dailyLimit(), vm->calculationType(),
-            [vm](std::optional<double> value) { vm->updateDailyLimit(value); },
-            [weakState] {
-                if (auto s = weakState.lock())
-                    s->isSettingsPresented = false;
-            });
-        state->isSettingsPresented = true;
-    };
+    const auto openSettings =
+        state_.action([vm, close = state_.setter(&State::isSettingsPresented, false)](State& s) {
+            s.settings.emplace(
+                vm->currencyFormatter(), vm->automaticDailyBudget(), vm->dailyLimit(), vm->calculationType(),
+                [vm](std::optional<double> value) { vm->updateDailyLimit(value); }, close);
+            s.isSettingsPresented = true;
+        });
 
     const auto transactionRows = [&](const ReportTransactionList& transactions) {
         std::vector<ui::View> rows;
@@ -53,9 +48,9 @@ ui::View DailyLimitView::body() const {
                 if (vm->onEditDidPress)
                     vm->onEditDidPress(id);
             }));
-            cells.push_back(ui::button(L("Delete"), "trash", [state, id] {
-                                state->transactionToDelete = id;
-                            }).role(ui::ButtonRole::destructive));
+            cells.push_back(ui::button(L("Delete"), "trash",
+                                       state_.setter(&State::transactionToDelete, std::optional(id)))
+                                .role(ui::ButtonRole::destructive));
             rows.push_back(ui::row(std::move(cells)).id(id));
         }
         if (rows.empty())
@@ -64,8 +59,8 @@ ui::View DailyLimitView::body() const {
     };
 
     std::vector<ui::View> dialogButtons;
-    if (state->transactionToDelete)
-        dialogButtons.push_back(ui::button(L("Delete"), [vm, id = *state->transactionToDelete] {
+    if (state.transactionToDelete)
+        dialogButtons.push_back(ui::button(L("Delete"), [vm, id = *state.transactionToDelete] {
                                     if (vm->onDeleteDidPress)
                                         vm->onDeleteDidPress(id);
                                 }).role(ui::ButtonRole::destructive));
@@ -85,21 +80,20 @@ ui::View DailyLimitView::body() const {
                        ui::section({ui::button(L("Change Daily Limit"), "switch.2", openSettings)}),
                    }),
                    ui::toolbarItem("help", ui::button({}, "questionmark.circle",
-                                                      [state] { state->isInformationPresented = true; })
+                                                      state_.setter(&State::isInformationPresented, true))
                                                .accessibilityLabel(L("Learn More"))),
-                   ui::sheet(L("Daily Limit Settings"), state->isSettingsPresented,
-                             [state](bool presented) { state->isSettingsPresented = presented; },
-                             {state->settings ? state->settings->body() : ui::group()}),
-                   ui::sheet(L("Daily Limit Help"), state->isInformationPresented,
-                             [state](bool presented) { state->isInformationPresented = presented; },
+                   ui::sheet(L("Daily Limit Settings"), state.isSettingsPresented,
+                             state_.binding(&State::isSettingsPresented),
+                             {state.settings ? state.settings->body() : ui::group()}),
+                   ui::sheet(L("Daily Limit Help"), state.isInformationPresented,
+                             state_.binding(&State::isInformationPresented),
                              {DailyLimitInformationView().body()}),
-                   ui::confirmationDialog(
-                       L("Delete"), {}, state->transactionToDelete.has_value(),
-                       [state](bool presented) {
-                           if (!presented)
-                               state->transactionToDelete.reset();
-                       },
-                       std::move(dialogButtons))
+                   ui::confirmationDialog(L("Delete"), {}, state.transactionToDelete.has_value(),
+                                          state_.action([](State& s, bool presented) {
+                                              if (!presented)
+                                                  s.transactionToDelete.reset();
+                                          }),
+                                          std::move(dialogButtons))
                        .id("deleteConfirmation"),
                })
         .navigationTitle(L("Daily Limit"));

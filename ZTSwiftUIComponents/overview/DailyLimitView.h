@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/overview/DailyLimitViewModel.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <memory>
@@ -20,7 +21,7 @@ public:
 private:
     struct State;
     std::shared_ptr<DailyLimitViewModel> viewModel_;
-    std::shared_ptr<State> state_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

@@ -6,6 +6,7 @@
 #include "platform/DateFormatter.h"
 #include "platform/Environment.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <algorithm>
 #include <utility>
@@ -77,12 +78,7 @@ ui::View DaysUntilCardView::body() const {
             cardHeader(L("Payday", "Title of the days-until-payday card"),
                        L("Days Until Next Salary", "Caption of the days-until-payday card")),
             ui::spacer(),
-            ui::button(L("Payday Settings"), "gearshape",
-                       [f = onSettings_] {
-                           if (f)
-                               f();
-                       })
-                .id("paydaySettings"),
+            ui::button(L("Payday Settings"), "gearshape", callIfSet(onSettings_)).id("paydaySettings"),
         }),
         ui::hstack({
             ui::vstack({

@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/overview/OverviewCardFrame.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 namespace zt {
 
@@ -11,17 +12,9 @@ ui::View NetWorthCardView::body() const {
             cardHeader(L("Net Worth"), L("All time", "Caption of the net worth card")),
             ui::spacer(),
             ui::button(L("Filter Accounts", "Net worth card: choose the accounts that count"),
-                       "line.3.horizontal.decrease.circle",
-                       [f = onFilter] {
-                           if (f)
-                               f();
-                       })
+                       "line.3.horizontal.decrease.circle", callIfSet(onFilter))
                 .id("netWorthFilter"),
-            ui::button(L("Add Account"), "plus.square.on.square",
-                       [f = onAddAccount] {
-                           if (f)
-                               f();
-                       })
+            ui::button(L("Add Account"), "plus.square.on.square", callIfSet(onAddAccount))
                 .id("netWorthAddAccount"),
         }),
         ui::text(amountText(netWorth, formatter, isIncognito)).font(ui::Font::title).bold().id("netWorth"),

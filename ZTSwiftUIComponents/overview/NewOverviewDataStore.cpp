@@ -1,10 +1,10 @@
 #include "NewOverviewDataStore.h"
 
-#include "ZTSwiftUIComponents/creditcards/DateUtilities.h"
 #include "platform/Calendar.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
+#include "platform/WeakCallback.h"
 
 #include <array>
 #include <set>
@@ -24,33 +24,13 @@ public:
     void start() {
         if (!database_ || store_.expired())
             return finish();
-        // The four first fetches run at once; each result is taken only the first time a host
-        // calls back.
-        auto self = shared_from_this();
-        database_->fetchGoals([self](std::vector<WidgetGoal> goals) {
-            if (self->arrive(goalsSlot)) {
-                self->goals_ = std::move(goals);
-                self->firstGroupArrived();
-            }
-        });
-        database_->fetchAccounts([self](std::vector<WidgetAccount> accounts) {
-            if (self->arrive(accountsSlot)) {
-                self->accounts_ = std::move(accounts);
-                self->firstGroupArrived();
-            }
-        });
-        database_->reloadSummaryCardItems([self](SummaryCardItems items) {
-            if (self->arrive(summariesSlot)) {
-                self->summaryCardItems_ = std::move(items);
-                self->firstGroupArrived();
-            }
-        });
-        database_->fetchTopCategories([self](std::vector<TopCategory> categories) {
-            if (self->arrive(topCategoriesSlot)) {
-                self->topCategories_ = std::move(categories);
-                self->firstGroupArrived();
-            }
-        });
+        // The four first fetches run at once.
+        database_->fetchGoals(keep(goalsSlot, &ReloadJob::goals_, &ReloadJob::firstGroupArrived));
+        database_->fetchAccounts(keep(accountsSlot, &ReloadJob::accounts_, &ReloadJob::firstGroupArrived));
+        database_->reloadSummaryCardItems(
+            keep(summariesSlot, &ReloadJob::summaryCardItems_, &ReloadJob::firstGroupArrived));
+        database_->fetchTopCategories(
+            keep(topCategoriesSlot, &ReloadJob::topCategories_, &ReloadJob::firstGroupArrived));
     }
 
 private:
@@ -66,20 +46,25 @@ private:
     };
     static constexpr int firstGroupSize = 4;
 
-    bool arrive(std::size_t slot) { return !std::exchange(arrived_[slot], true); }
+    /// The completion of one fetch: keeps the answer in member and goes on with next, the first
+    /// time only, should a host call back twice.
+    template <class T>
+    std::function<void(T)> keep(Slot slot, T ReloadJob::*member, void (ReloadJob::*next)()) {
+        return [self = shared_from_this(), slot, member, next](T value) {
+            if (std::exchange(self->arrived_[slot], true))
+                return;
+            (*self).*member = std::move(value);
+            ((*self).*next)();
+        };
+    }
 
     void firstGroupArrived() {
         if (++firstGroupCount_ < firstGroupSize)
             return;
         if (store_.expired())
             return finish();
-        auto self = shared_from_this();
-        database_->fetchAccountsInOverview([self](std::vector<WidgetAccount> accounts) {
-            if (!self->arrive(overviewAccountsSlot))
-                return;
-            self->accountsInOverview_ = std::move(accounts);
-            self->overviewAccountsArrived();
-        });
+        database_->fetchAccountsInOverview(
+            keep(overviewAccountsSlot, &ReloadJob::accountsInOverview_, &ReloadJob::overviewAccountsArrived));
     }
 
     void overviewAccountsArrived() {
@@ -88,13 +73,9 @@ private:
         database_->calculateNetWorth();
         for (const auto& account : accountsInOverview_)
             overviewAccountIds_.insert(account.id);
-        auto self = shared_from_this();
-        database_->fetchTodayTransactions(overviewAccountIds_, [self](ReportTransactionList transactions) {
-            if (!self->arrive(todayTransactionsSlot))
-                return;
-            self->todayTransactions_ = std::move(transactions);
-            self->publish();
-        });
+        database_->fetchTodayTransactions(
+            overviewAccountIds_,
+            keep(todayTransactionsSlot, &ReloadJob::todayTransactions_, &ReloadJob::publish));
     }
 
     void publish() {
@@ -147,14 +128,11 @@ std::shared_ptr<NewOverviewDataStore> NewOverviewDataStore::create(
     auto store =
         std::make_shared<NewOverviewDataStore>(Token{}, database, std::move(visibleCards), referenceDate,
                                                currentPeriod, totalNrOverviewCards, std::move(formatter));
-    std::weak_ptr<NewOverviewDataStore> weak = store;
-    MainQueue::main().async([weak, database] {
-        if (auto self = weak.lock())
-            self->reload(database, [weak] {
-                if (auto self = weak.lock())
-                    self->isLoading.set(false);
-            });
-    });
+    MainQueue::main().async(weakCallback(store, [database](NewOverviewDataStore& self) {
+        self.reload(database, weakCallback(self.weak_from_this(), [](NewOverviewDataStore& loaded) {
+                        loaded.isLoading.set(false);
+                    }));
+    }));
     if (database)
         store->installDatabaseCallbacks(database);
     return store;
@@ -174,30 +152,23 @@ NewOverviewDataStore::NewOverviewDataStore(Token, std::shared_ptr<OverviewDataba
 void NewOverviewDataStore::installDatabaseCallbacks(const std::shared_ptr<OverviewDatabase>& database) {
     // Both hold the store and the database weakly: the database owns these callbacks, and the
     // store owns the database.
-    std::weak_ptr<NewOverviewDataStore> weak = weak_from_this();
-    std::weak_ptr<OverviewDatabase> weakDatabase = database;
-    database->onDataChanged = [weak, weakDatabase] {
-        if (weak.expired())
-            return;
-        MainQueue::main().async([weak, weakDatabase] {
-            auto self = weak.lock();
-            auto database = weakDatabase.lock();
-            if (self && database)
-                self->reload(database);
+    const std::weak_ptr<OverviewDatabase> weakDatabase = database;
+    database->onDataChanged = weakCallback(weak_from_this(), [weakDatabase](NewOverviewDataStore& self) {
+        MainQueue::main().async(
+            weakCallback(self.weak_from_this(), [weakDatabase](NewOverviewDataStore& store) {
+                if (const auto database = weakDatabase.lock())
+                    store.reload(database);
+            }));
+    });
+    database->onSettingsChanged = weakCallback(
+        weak_from_this(), [weakDatabase](NewOverviewDataStore& self, const DateInterval& period) {
+            MainQueue::main().async(
+                weakCallback(self.weak_from_this(), [weakDatabase, period](NewOverviewDataStore& store) {
+                    store.setCurrentPeriod(period);
+                    if (const auto database = weakDatabase.lock())
+                        store.reload(database);
+                }));
         });
-    };
-    database->onSettingsChanged = [weak, weakDatabase](const DateInterval& period) {
-        if (weak.expired())
-            return;
-        MainQueue::main().async([weak, weakDatabase, period] {
-            auto self = weak.lock();
-            if (!self)
-                return;
-            self->setCurrentPeriod(period);
-            if (auto database = weakDatabase.lock())
-                self->reload(database);
-        });
-    };
 }
 
 std::vector<Shortcut> NewOverviewDataStore::shortcuts() const {
@@ -237,22 +208,21 @@ void NewOverviewDataStore::setCurrentPeriod(DateInterval period) {
     currentPeriod.set(period);
     const Calendar calendar = Calendar::current();
     const auto dayAfterEnd = calendar.adding(CalendarComponent::day, 1, period.end);
-    payDate.set(dayAfterEnd ? *dayAfterEnd : endOfMonth(Environment::current().now(), calendar));
+    payDate.set(dayAfterEnd ? *dayAfterEnd : calendar.endOfMonth(Environment::current().now()));
     formattedPeriod.set(dateIntervalFormatter_.string(period));
 }
 
 void NewOverviewDataStore::applyMonthValues(Date date) {
     const Calendar calendar = Calendar::current();
-    currentMonth.set(DateInterval{startOfMonth(date, calendar), endOfMonth(date, calendar)});
+    currentMonth.set(DateInterval{calendar.startOfMonth(date), calendar.endOfMonth(date)});
     formattedCurrentMonth.set(dateIntervalFormatter_.string(currentMonth()));
 }
 
 void NewOverviewDataStore::startReload(std::shared_ptr<OverviewDatabase> database) {
-    std::weak_ptr<NewOverviewDataStore> weak = weak_from_this();
-    MainQueue::main().async([weak, database = std::move(database)] {
-        if (auto self = weak.lock())
-            self->reload(database);
-    });
+    MainQueue::main().async(
+        weakCallback(weak_from_this(), [database = std::move(database)](NewOverviewDataStore& self) {
+            self.reload(database);
+        }));
 }
 
 } // namespace zt

@@ -1,7 +1,5 @@
 #include "NewOverviewScreen2024.h"
 
-#include "ZTSwiftUIComponents/creditcards/DateUtilities.h"
-#include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/overview/AccountsCardView.h"
 #include "ZTSwiftUIComponents/overview/BankingAvailabilityCard.h"
 #include "ZTSwiftUIComponents/overview/DailyLimitCardView.h"
@@ -28,6 +26,11 @@
 namespace zt {
 
 struct NewOverviewScreen2024::State {
+    std::shared_ptr<NewOverviewDataStore> store;
+    std::shared_ptr<OverviewDatabase> database;
+    NavigationRouter* router;
+    std::shared_ptr<NavigationPath> navigationPath;
+
     bool viewAllUpcomingBillsPressed = false;
     bool viewAllShortcutsPressed = false;
     bool shortcutsChooserOpen = false;
@@ -35,6 +38,34 @@ struct NewOverviewScreen2024::State {
     // Made when opened, so their own state survives redraws.
     std::optional<UpcomingBillsScreen> billsScreen;
     std::optional<BankingAvailabilityCard> bankingCard;
+
+    void open(OverviewItemType card) {
+        if (card == OverviewItemType::voteNextFeature)
+            return router->present(ModalDestination::voteNextFeature);
+        if (card == OverviewItemType::newsletter)
+            return router->present(ModalDestination::newsletter);
+        store->selection.set(card);
+        auto path = navigationPath->get();
+        path.push_back(card);
+        navigationPath->set(std::move(path));
+    }
+
+    void handle(const ShortcutListAction& action) {
+        switch (action.kind) {
+        case ShortcutListAction::Kind::deleteShortcut:
+            if (action.shortcut)
+                database->deleteShortcut(*action.shortcut);
+            break;
+        case ShortcutListAction::Kind::makeDynamic:
+            // The same entry switches the flag on and off.
+            if (action.shortcut)
+                database->toggle(!action.shortcut->isDynamic, *action.shortcut);
+            break;
+        case ShortcutListAction::Kind::newShortcut:
+            router->present(ModalDestination::newShortcut);
+            break;
+        }
+    }
 };
 
 namespace {
@@ -54,19 +85,6 @@ std::optional<SummaryCardItemType> summaryType(OverviewItemType card) {
     }
 }
 
-// The daily-limit card draws its own figures; in incognito mode they are blanked by their ids.
-void hideDailyLimitAmounts(ui::View& view) {
-    if (auto* t = view.as<ui::Text>()) {
-        const auto& id = view.identifier();
-        if (id == "remainingAmount" || id == "overspentAmount" || id == "spentAmount")
-            t->content = std::string(hiddenAmountText);
-        else if (id == "limit")
-            t->content = L("Limit: ") + std::string(hiddenAmountText);
-    }
-    for (auto& child : view.children())
-        hideDailyLimitAmounts(child);
-}
-
 } // namespace
 
 NewOverviewScreen2024::NewOverviewScreen2024(std::shared_ptr<NewOverviewDataStore> store,
@@ -75,10 +93,16 @@ NewOverviewScreen2024::NewOverviewScreen2024(std::shared_ptr<NewOverviewDataStor
                                              NavigationRouter& router,
                                              std::shared_ptr<NavigationPath> navigationPath,
                                              std::vector<UnfinishedLinkItem> unfinishedLinks)
-    : store_(std::move(store)), database_(std::move(database)), syncManager_(std::move(syncManager)),
-      router_(&router),
-      navigationPath_(navigationPath ? std::move(navigationPath) : std::make_shared<NavigationPath>()),
-      unfinishedLinks_(std::move(unfinishedLinks)), state_(std::make_shared<State>()) {}
+    : syncManager_(std::move(syncManager)), unfinishedLinks_(std::move(unfinishedLinks)),
+      state_(State{.store = std::move(store),
+                   .database = std::move(database),
+                   .router = &router,
+                   .navigationPath =
+                       navigationPath ? std::move(navigationPath) : std::make_shared<NavigationPath>()}) {}
+
+const std::shared_ptr<NewOverviewDataStore>& NewOverviewScreen2024::store() const {
+    return state_->store;
+}
 
 bool NewOverviewScreen2024::isViewAllUpcomingBillsPressed() const {
     return state_->viewAllUpcomingBillsPressed;
@@ -94,40 +118,17 @@ bool NewOverviewScreen2024::isAccountsChooserOpen() const {
 }
 
 void NewOverviewScreen2024::open(OverviewItemType card) const {
-    if (card == OverviewItemType::voteNextFeature) {
-        router_->present(ModalDestination::voteNextFeature);
-        return;
-    }
-    if (card == OverviewItemType::newsletter) {
-        router_->present(ModalDestination::newsletter);
-        return;
-    }
-    store_->selection.set(card);
-    auto path = navigationPath_->get();
-    path.push_back(card);
-    navigationPath_->set(std::move(path));
+    state_->open(card);
 }
 
 bool NewOverviewScreen2024::isHighlighted(OverviewItemType card) const {
-    const auto& selection = store_->selection();
-    return store_->highlightCardOnSelection() && selection && rawValue(*selection) == rawValue(card);
+    const auto& store = *state_->store;
+    const auto& selection = store.selection();
+    return store.highlightCardOnSelection() && selection && rawValue(*selection) == rawValue(card);
 }
 
 void NewOverviewScreen2024::handle(const ShortcutListAction& action) const {
-    switch (action.kind) {
-    case ShortcutListAction::Kind::deleteShortcut:
-        if (action.shortcut)
-            database_->deleteShortcut(*action.shortcut);
-        break;
-    case ShortcutListAction::Kind::makeDynamic:
-        // The same entry switches the flag on and off.
-        if (action.shortcut)
-            database_->toggle(!action.shortcut->isDynamic, *action.shortcut);
-        break;
-    case ShortcutListAction::Kind::newShortcut:
-        router_->present(ModalDestination::newShortcut);
-        break;
-    }
+    state_->handle(action);
 }
 
 void NewOverviewScreen2024::refresh(std::function<void()> completion) const {
@@ -138,76 +139,74 @@ void NewOverviewScreen2024::refresh(std::function<void()> completion) const {
 }
 
 std::optional<ui::View> NewOverviewScreen2024::cardContent(OverviewItemType card, bool isIncognito) const {
-    const auto self = *this;
-    const auto store = store_;
-    const auto state = state_;
-    const auto& formatter = store_->formatter();
-    NavigationRouter* router = router_;
-    const ShortcutHandlers shortcutHandlers{[self](const ShortcutListAction& a) { self.handle(a); },
-                                            [store](const Shortcut& s) { store->shortcutSelection.set(s); }};
+    const State& state = *state_;
+    const NewOverviewDataStore& store = *state.store;
+    const OverviewDatabase& database = *state.database;
+    const auto& formatter = store.formatter();
+    NavigationRouter* router = state.router;
+    const ShortcutHandlers shortcutHandlers{
+        state_.action([](State& s, const ShortcutListAction& a) { s.handle(a); }),
+        state_.action([](State& s, const Shortcut& shortcut) { s.store->shortcutSelection.set(shortcut); })};
     switch (card) {
     case OverviewItemType::quickEntry:
         return QuickEntryCardView{}.body();
     case OverviewItemType::shortcuts:
-        return ShortcutsCardView{database_->shortcuts(),
-                                 database_->visibleShortcutsInShortcutCard(),
+        return ShortcutsCardView{database.shortcuts(),
+                                 database.visibleShortcutsInShortcutCard(),
                                  formatter,
                                  isIncognito,
                                  shortcutHandlers,
-                                 [state] { state->viewAllShortcutsPressed = true; },
-                                 [state] { state->shortcutsChooserOpen = true; }}
+                                 state_.setter(&State::viewAllShortcutsPressed, true),
+                                 state_.setter(&State::shortcutsChooserOpen, true)}
             .body();
     case OverviewItemType::daysUntilPayday:
         return DaysUntilCardView(
-                   store_->payDate(), [router] { router->perform(OverviewModalAction::paydaySettings); },
+                   store.payDate(), [router] { router->perform(OverviewModalAction::paydaySettings); },
                    isIncognito)
             .body();
     case OverviewItemType::remainingForPeriod: {
-        const auto& items = store_->summaryCardItems();
+        const auto& items = store.summaryCardItems();
         const auto it = items.find(SummaryCardItemType::remainingForPeriod);
         return RemainingForPeriodCardView(it != items.end() ? std::optional(it->second) : std::nullopt,
-                                          store_->formattedPeriod(), isIncognito)
+                                          store.formattedPeriod(), isIncognito)
             .body();
     }
     case OverviewItemType::dailyLimit: {
-        const auto& vm = store_->dailyLimitViewModel();
+        const auto& vm = store.dailyLimitViewModel();
         if (!vm)
             return std::nullopt;
-        auto view = DailyLimitCardView(vm).body();
-        if (isIncognito)
-            hideDailyLimitAmounts(view);
-        return view;
+        return DailyLimitCardView(vm, isIncognito).body();
     }
     case OverviewItemType::topCategories:
-        return TopCategoriesCardView(store_->topCategories(), store_->formattedPeriod(), formatter,
-                                     isIncognito)
+        return TopCategoriesCardView(store.topCategories(), store.formattedPeriod(), formatter, isIncognito)
             .body();
     case OverviewItemType::customPeriodSummary:
     case OverviewItemType::weekSummary:
     case OverviewItemType::monthSummary:
     case OverviewItemType::yearSummary: {
-        const auto& items = store_->summaryCardItems();
+        const auto& items = store.summaryCardItems();
         const auto it = items.find(*summaryType(card));
         if (it == items.end())
             return std::nullopt;
         return ReusableSummaryCardView{it->second, isIncognito}.body();
     }
     case OverviewItemType::netWorth:
-        return NetWorthCardView{database_->netWorth(), formatter, isIncognito,
+        return NetWorthCardView{database.netWorth(), formatter, isIncognito,
                                 [router] { router->perform(OverviewModalAction::netWorthFilter); },
                                 [router] { router->present(ModalDestination::newAccount); }}
             .body();
     case OverviewItemType::accounts:
-        return AccountsCardView{store_->accounts(),
-                                database_->visibleAccountsInAccountCard(),
-                                database_->syncingAccountIds(),
-                                formatter,
-                                isIncognito,
-                                store_->selectedAccountId(),
-                                [store](const std::string& id) { store->selectedAccountId.set(id); },
-                                [router] { router->present(ModalDestination::newAccount); },
-                                [store] { store->isImportingCSVModal.set(true); },
-                                [state] { state->accountsChooserOpen = true; }}
+        return AccountsCardView{
+            store.accounts(),
+            database.visibleAccountsInAccountCard(),
+            database.syncingAccountIds(),
+            formatter,
+            isIncognito,
+            store.selectedAccountId(),
+            state_.action([](State& s, const std::string& id) { s.store->selectedAccountId.set(id); }),
+            [router] { router->present(ModalDestination::newAccount); },
+            state_.action([](State& s) { s.store->isImportingCSVModal.set(true); }),
+            state_.setter(&State::accountsChooserOpen, true)}
             .body();
     case OverviewItemType::academy:
     case OverviewItemType::voteNextFeature:
@@ -215,26 +214,25 @@ std::optional<ui::View> NewOverviewScreen2024::cardContent(OverviewItemType card
     case OverviewItemType::newsletter:
         return ReusableInfoCardView::forKind(card)->body();
     case OverviewItemType::goals:
-        return GoalCardView{store_->goals(),
-                            formatter,
-                            isIncognito,
-                            [store](const std::string& id) { store->selectedGoalId.set(id); },
-                            [self] { self.open(OverviewItemType::goals); },
-                            [router] { router->present(ModalDestination::newGoal); }}
+        return GoalCardView{
+            store.goals(),
+            formatter,
+            isIncognito,
+            state_.action([](State& s, const std::string& id) { s.store->selectedGoalId.set(id); }),
+            state_.action([](State& s) { s.open(OverviewItemType::goals); }),
+            [router] { router->present(ModalDestination::newGoal); }}
             .body();
     case OverviewItemType::upcomingBills: {
-        UpcomingBillsCardView view(database_->bills(), store_->formattedCurrentMonth(), formatter,
-                                   isIncognito);
-        view.onSelectBill = [store](const UpcomingBill& bill) { store->billSelection.set(bill); };
-        view.onViewAll = [self, isIncognito] {
-            auto& s = *self.state_;
-            s.billsScreen.emplace(self.database_->bills(), self.store_->formatter(), isIncognito);
-            s.billsScreen->onOpenGuide = self.onOpenGuide;
-            s.billsScreen->onSelectBill = [store = self.store_](const UpcomingBill& bill) {
-                store->billSelection.set(bill);
-            };
+        UpcomingBillsCardView view(database.bills(), store.formattedCurrentMonth(), formatter, isIncognito);
+        const auto selectBill =
+            state_.action([](State& s, const UpcomingBill& bill) { s.store->billSelection.set(bill); });
+        view.onSelectBill = selectBill;
+        view.onViewAll = state_.action([isIncognito, selectBill, onOpenGuide = onOpenGuide](State& s) {
+            s.billsScreen.emplace(s.database->bills(), s.store->formatter(), isIncognito);
+            s.billsScreen->onOpenGuide = onOpenGuide;
+            s.billsScreen->onSelectBill = selectBill;
             s.viewAllUpcomingBillsPressed = true;
-        };
+        });
         return view.body();
     }
     }
@@ -242,74 +240,72 @@ std::optional<ui::View> NewOverviewScreen2024::cardContent(OverviewItemType card
 }
 
 ui::View NewOverviewScreen2024::sheets(bool isIncognito) const {
-    const auto state = state_;
-    const auto self = *this;
-    const auto database = database_;
+    const State& state = *state_;
     std::vector<ui::View> out;
 
     std::vector<ui::View> bills;
-    if (state->viewAllUpcomingBillsPressed && state->billsScreen)
-        bills.push_back(state->billsScreen->body());
-    out.push_back(ui::sheet(
-                      L("Upcoming Bills"), state->viewAllUpcomingBillsPressed,
-                      [state](bool on) { state->viewAllUpcomingBillsPressed = on; }, std::move(bills))
+    if (state.viewAllUpcomingBillsPressed && state.billsScreen)
+        bills.push_back(state.billsScreen->body());
+    out.push_back(ui::sheet(L("Upcoming Bills"), state.viewAllUpcomingBillsPressed,
+                            state_.binding(&State::viewAllUpcomingBillsPressed), std::move(bills))
                       .id("upcomingBillsSheet"));
 
     std::vector<ui::View> shortcuts;
-    if (state->viewAllShortcutsPressed)
+    if (state.viewAllShortcutsPressed)
         shortcuts.push_back(ShortcutListView{
-            database_->shortcuts(),
-            store_->formatter(),
+            state.database->shortcuts(),
+            state.store->formatter(),
             isIncognito,
-            {[self](const ShortcutListAction& a) { self.handle(a); },
-             [store = store_](const Shortcut& s) {
-                 store->shortcutSelection.set(s);
-             }}}.body());
-    out.push_back(ui::sheet(
-                      L("Shorcuts", "Title of the list of all shortcuts"), state->viewAllShortcutsPressed,
-                      [state](bool on) { state->viewAllShortcutsPressed = on; }, std::move(shortcuts))
+            {state_.action([](State& s, const ShortcutListAction& a) { s.handle(a); }),
+             state_.action([](State& s, const Shortcut& shortcut) {
+                 s.store->shortcutSelection.set(shortcut);
+             })}}.body());
+    out.push_back(ui::sheet(L("Shorcuts", "Title of the list of all shortcuts"),
+                            state.viewAllShortcutsPressed, state_.binding(&State::viewAllShortcutsPressed),
+                            std::move(shortcuts))
                       .id("shortcutsSheet"));
 
-    out.push_back(ui::sheet(L("Visible shortcuts"), state->shortcutsChooserOpen,
-                            [state](bool on) { state->shortcutsChooserOpen = on; },
-                            {ShortcutsCardVisibilityPickerView{
-                                database_->visibleShortcutsInShortcutCard(),
-                                [database](int n) { database->setVisibleShortcutsInShortcutCard(n); }}
-                                 .body()})
-                      .id("shortcutsChooser"));
+    out.push_back(
+        ui::sheet(L("Visible shortcuts"), state.shortcutsChooserOpen,
+                  state_.binding(&State::shortcutsChooserOpen),
+                  {ShortcutsCardVisibilityPickerView{state.database->visibleShortcutsInShortcutCard(),
+                                                     state_.action([](State& s, int n) {
+                                                         s.database->setVisibleShortcutsInShortcutCard(n);
+                                                     })}
+                       .body()})
+            .id("shortcutsChooser"));
 
     out.push_back(
-        ui::sheet(L("Visible Accounts"), state->accountsChooserOpen,
-                  [state](bool on) { state->accountsChooserOpen = on; },
+        ui::sheet(L("Visible Accounts"), state.accountsChooserOpen,
+                  state_.binding(&State::accountsChooserOpen),
                   {AccountsCardVisibilityPickerView{
-                      static_cast<int>(store_->accounts().size()), database_->visibleAccountsInAccountCard(),
-                      [database](int n) { database->setVisibleAccountsInAccountCard(n); }}
+                      static_cast<int>(state.store->accounts().size()),
+                      state.database->visibleAccountsInAccountCard(),
+                      state_.action([](State& s, int n) { s.database->setVisibleAccountsInAccountCard(n); })}
                        .body()})
             .id("accountsChooser"));
     return ui::group(std::move(out));
 }
 
 ui::View NewOverviewScreen2024::body() const {
-    const auto self = *this;
-    NavigationRouter* router = router_;
-    const bool isIncognito = router_->incognitomodeActive();
+    const State& state = *state_;
+    const NewOverviewDataStore& store = *state.store;
+    NavigationRouter* router = state.router;
+    const bool isIncognito = router->incognitomodeActive();
     std::vector<ui::View> column;
 
     if (!unfinishedLinks_.empty())
         column.push_back(UnfinishedLinksCard(unfinishedLinks_, onConnectLink).body());
 
-    if (store_->onlineAccounts().empty() && !BankingAvailabilityCard::isDismissed() &&
+    if (store.onlineAccounts().empty() && !BankingAvailabilityCard::isDismissed() &&
         BankingAvailabilityCard::isAvailable(Environment::current().localeIdentifier())) {
-        if (!state_->bankingCard)
+        if (!state.bankingCard)
             state_->bankingCard.emplace([router] { router->perform(OverviewModalAction::connectBank); },
-                                        [f = onBankingCardDismiss] {
-                                            if (f)
-                                                f();
-                                        });
-        column.push_back(state_->bankingCard->body());
+                                        onBankingCardDismiss);
+        column.push_back(state.bankingCard->body());
     }
 
-    if (const int toReview = database_->transactionsNeedingReviewCount(); toReview > 0)
+    if (const int toReview = state.database->transactionsNeedingReviewCount(); toReview > 0)
         column.push_back(
             ui::button(format(L("Review Transactions (%lld)", "Number of transactions to review"),
                               static_cast<long long>(toReview)),
@@ -317,9 +313,9 @@ ui::View NewOverviewScreen2024::body() const {
                        [router] { router->perform(OverviewModalAction::reviewTransactions); })
                 .id("reviewTransactions"));
 
-    for (const auto card : store_->visibleCards())
+    for (const auto card : store.visibleCards())
         column.push_back(overviewCardFrame(card, cardContent(card, isIncognito), isHighlighted(card),
-                                           [self, card] { self.open(card); }));
+                                           state_.action([card](State& s) { s.open(card); })));
 
     if (syncManager_->isSyncing())
         column.push_back(
@@ -329,14 +325,14 @@ ui::View NewOverviewScreen2024::body() const {
 
     column.push_back(
         ui::text(LocaleNames::capitalized(L("Overview Cards: ", "Followed by visible/all card counts") +
-                                          std::to_string(store_->visibleCards().size()) + "/" +
-                                          std::to_string(store_->totalNrOverviewCards())))
+                                          std::to_string(store.visibleCards().size()) + "/" +
+                                          std::to_string(store.totalNrOverviewCards())))
             .font(ui::Font::caption)
             .secondary()
             .id("cardCount"));
     column.push_back(ui::text(L("Accounts: ", "Followed by overview/all account counts") +
-                              std::to_string(store_->accountsInOverview().size()) + "/" +
-                              std::to_string(store_->accounts().size()))
+                              std::to_string(store.accountsInOverview().size()) + "/" +
+                              std::to_string(store.accounts().size()))
                          .font(ui::Font::caption)
                          .secondary()
                          .id("accountCount"));
@@ -361,22 +357,6 @@ ui::View NewOverviewScreen2024::body() const {
                      }).id("floatingActionButton"));
     screen.push_back(sheets(isIncognito));
     return ui::navigationTitle(L("Overview"), std::move(screen));
-}
-
-NewOverviewScreen2024 makeLoadedOverviewScreen(std::shared_ptr<OverviewDatabase> database,
-                                               std::shared_ptr<SyncManagerConformable> syncManager,
-                                               ManualMainQueue& queue, NavigationRouter& router) {
-    const auto calendar = Calendar::current();
-    const Date now = Environment::current().now();
-    const auto cards = allCases<OverviewItemType>();
-    auto store =
-        NewOverviewDataStore::create(database, std::vector<OverviewItemType>(cards.begin(), cards.end()), now,
-                                     DateInterval{startOfMonth(now, calendar), endOfMonth(now, calendar)},
-                                     static_cast<int>(cards.size()), makeAppBasedCurrencyFormatter());
-    while (store->isLoading() && queue.runUntilIdle() > 0) {
-    }
-    return NewOverviewScreen2024(std::move(store), std::move(database), std::move(syncManager), router,
-                                 std::make_shared<NewOverviewScreen2024::NavigationPath>());
 }
 
 } // namespace zt

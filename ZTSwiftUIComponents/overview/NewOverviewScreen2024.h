@@ -8,6 +8,7 @@
 #include "ZTSwiftUIComponents/overview/SyncManagerConformable.h"
 #include "ZTSwiftUIComponents/overview/UnfinishedLinkItem.h"
 #include "platform/Published.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -18,16 +19,15 @@
 
 namespace zt {
 
-class ManualMainQueue;
-
 /// The home screen: the unfinished bank links, the bank-connection invitation, one card per entry
 /// of the store's visibleCards in that order, the refresh indicator and the two count lines, with
 /// the toolbar (feedback, settings, edit, incognito mode) and the floating add button. Taps become
 /// store selections, navigation values, router requests and database calls. While the router's
 /// incognito mode is on, no card shows an amount. Main thread.
 ///
-/// Like a toolkit's view value the object is immutable; its screen state (sheets, choosers) lives
-/// in storage that copies share. The router must outlive the screen and its view trees.
+/// Like a toolkit's view value the object is immutable; its screen state (sheets, choosers) and
+/// what its actions reach live in a ScreenState that copies share and the view trees hold weakly.
+/// The router must outlive the screen.
 class NewOverviewScreen2024 {
 public:
     using NavigationPath = Published<std::vector<OverviewItemType>>;
@@ -64,7 +64,7 @@ public:
     bool isShortcutsChooserOpen() const;
     bool isAccountsChooserOpen() const;
 
-    const std::shared_ptr<NewOverviewDataStore>& store() const { return store_; }
+    const std::shared_ptr<NewOverviewDataStore>& store() const;
 
 private:
     struct State;
@@ -72,21 +72,9 @@ private:
     std::optional<ui::View> cardContent(OverviewItemType card, bool isIncognito) const;
     ui::View sheets(bool isIncognito) const;
 
-    std::shared_ptr<NewOverviewDataStore> store_;
-    std::shared_ptr<OverviewDatabase> database_;
     std::shared_ptr<SyncManagerConformable> syncManager_;
-    NavigationRouter* router_;
-    std::shared_ptr<NavigationPath> navigationPath_;
     std::vector<UnfinishedLinkItem> unfinishedLinks_;
-    std::shared_ptr<State> state_;
+    ui::ScreenState<State> state_;
 };
-
-/// The overview on a database after its first load, as the preview shows it: every card visible,
-/// the current period the month of the environment's now, the application-currency formatter.
-/// The load is run to its end on queue, which must be the environment's main queue.
-NewOverviewScreen2024 makeLoadedOverviewScreen(std::shared_ptr<OverviewDatabase> database,
-                                               std::shared_ptr<SyncManagerConformable> syncManager,
-                                               ManualMainQueue& queue,
-                                               NavigationRouter& router = NavigationRouter::shared());
 
 } // namespace zt

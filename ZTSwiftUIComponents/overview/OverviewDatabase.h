@@ -22,15 +22,11 @@ class DailyLimitViewModel;
 
 /// The overview's data source, implemented by the host. Every asynchronous operation hands its
 /// result to the completion, which the host calls exactly once, on the main queue. None of them
-/// fails: "nothing" is an empty result.
-class OverviewDatabase {
+/// fails: "nothing" is an empty result. Observable: an implementation announces objectWillChange
+/// before a value the screen shows directly (net worth, the card counts, …) changes.
+class OverviewDatabase : public ObservableObject {
 public:
     template <class T> using Completion = std::function<void(T)>;
-
-    OverviewDatabase() = default;
-    OverviewDatabase(const OverviewDatabase&) = delete;
-    OverviewDatabase& operator=(const OverviewDatabase&) = delete;
-    virtual ~OverviewDatabase() = default;
 
     /// In the application currency.
     virtual double netWorth() const = 0;
@@ -73,10 +69,6 @@ public:
     virtual void deleteShortcut(const Shortcut& shortcut) = 0;
     /// Switches the shortcut's dynamic (frequently used) flag on or off.
     virtual void toggle(bool isDynamic, const Shortcut& shortcut) = 0;
-
-    /// Fires after a value the screen shows directly (net worth, the card counts, …) changed, so
-    /// the screen can draw it again.
-    Signal<> objectDidChange;
 };
 
 } // namespace zt

@@ -16,7 +16,7 @@ RemainingForPeriodCalculator::RemainingForPeriodCalculator(ReportTransactionList
                                                            int currentPeriodInterval,
                                                            int previousPeriodInterval,
                                                            const Calendar& calendar)
-    : items(std::move(items_)), currentPeriodInterval_(currentPeriodInterval),
+    : items(*this, std::move(items_)), currentPeriodInterval_(currentPeriodInterval),
       previousPeriodInterval_(previousPeriodInterval) {
     const YearSums sums = scan(items(), &calendar);
     periodSummary_ = sums.currentIncome - sums.currentExpense;

@@ -18,13 +18,11 @@ namespace zt {
 /// How much money is left in a period (a calendar year): income minus expenses of the year, the
 /// change against the previous year, the categories behind the figure and the running series of
 /// the chart. Every figure is computed once, at creation. Main thread.
-class RemainingForPeriodCalculator {
+class RemainingForPeriodCalculator : public ObservableObject {
 public:
     /// items are taken over as given (move them in); periods are calendar years in calendar.
     RemainingForPeriodCalculator(ReportTransactionList items, int currentPeriodInterval,
                                  int previousPeriodInterval, const Calendar& calendar = Calendar::current());
-    RemainingForPeriodCalculator(const RemainingForPeriodCalculator&) = delete;
-    RemainingForPeriodCalculator& operator=(const RemainingForPeriodCalculator&) = delete;
 
     /// A calculator over the demo data set, dated in the environment's current year (the period)
     /// up to its "now", against the year before. A new instance on every call.

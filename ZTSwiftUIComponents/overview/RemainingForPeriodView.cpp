@@ -84,35 +84,46 @@ void RemainingForPeriodView::chartDragChanged(Date date) const {
 }
 
 void RemainingForPeriodView::chartDragEnded() const {
-    const std::weak_ptr<State> weakState = state_;
-    const unsigned generation = state_->dragGeneration;
-    MainQueue::main().asyncAfter(selectionOverlayHideDelay, [weakState, generation] {
-        const auto state = weakState.lock();
-        // A drag that began meanwhile owns the overlay now.
-        if (!state || state->dragGeneration != generation)
-            return;
-        state->isSelectionOverlayVisible = false;
-    });
+    MainQueue::main().asyncAfter(selectionOverlayHideDelay,
+                                 state_.action([generation = state_->dragGeneration](State& s) {
+                                     // A drag that began meanwhile owns the overlay now.
+                                     if (s.dragGeneration == generation)
+                                         s.isSelectionOverlayVisible = false;
+                                 }));
 }
 
-void RemainingForPeriodView::requestDelete(const std::shared_ptr<ReportTransaction>& transaction) const {
-    state_->transactionToDelete = transaction;
-    state_->isShowingDeleteConfirmation = true;
+void RemainingForPeriodView::State::requestDelete(std::shared_ptr<ReportTransaction> transaction) {
+    transactionToDelete = std::move(transaction);
+    isShowingDeleteConfirmation = true;
 }
 
-void RemainingForPeriodView::confirmDelete() const {
-    state_->isShowingDeleteConfirmation = false;
-    const auto transaction = std::exchange(state_->transactionToDelete, nullptr);
+void RemainingForPeriodView::State::confirmDelete(
+    const std::function<void(const std::string&)>& onDeleteDidPress,
+    RemainingForPeriodCalculator& calculator) {
+    isShowingDeleteConfirmation = false;
+    const auto transaction = std::exchange(transactionToDelete, nullptr);
     if (!transaction)
         return;
     if (onDeleteDidPress)
         onDeleteDidPress(transaction->identifier());
-    calculator_->deleteTransaction(transaction);
+    calculator.deleteTransaction(transaction);
+}
+
+void RemainingForPeriodView::State::cancelDelete() {
+    isShowingDeleteConfirmation = false;
+    transactionToDelete = nullptr;
+}
+
+void RemainingForPeriodView::requestDelete(const std::shared_ptr<ReportTransaction>& transaction) const {
+    state_->requestDelete(transaction);
+}
+
+void RemainingForPeriodView::confirmDelete() const {
+    state_->confirmDelete(onDeleteDidPress, *calculator_);
 }
 
 void RemainingForPeriodView::cancelDelete() const {
-    state_->isShowingDeleteConfirmation = false;
-    state_->transactionToDelete = nullptr;
+    state_->cancelDelete();
 }
 
 ui::View RemainingForPeriodView::chartSection() const {
@@ -146,30 +157,22 @@ ui::View RemainingForPeriodView::transactionRow(const std::shared_ptr<ReportTran
     const std::string& id = transaction->identifier();
     const double shown = transaction->isExpense() ? -transaction->amount() : transaction->amount();
     return ui::row({
-                       ui::button(
-                           [this, id] {
-                               if (onDidTap)
-                                   onDidTap(id);
-                           },
-                           {
-                               ui::image(transaction->categoryImageName()),
-                               ui::vstack({
-                                   ui::text(transactionTitle(*transaction)),
-                                   ui::text(dateFormatter.string(transaction->date()).value_or(""))
-                                       .secondary()
-                                       .font(ui::Font::caption),
-                               }),
-                               ui::spacer(),
-                               ui::text(currencyFormatter_.stringOrDash(shown))
-                                   .foregroundColor(transaction->signColor()),
-                           }),
-                       ui::button(L("Edit"), "pencil",
-                                  [this, id] {
-                                      if (onEditDidPress)
-                                          onEditDidPress(id);
-                                  })
-                           .id("edit-" + id),
-                       ui::button(L("Delete"), "trash", [this, transaction] { requestDelete(transaction); })
+                       ui::button(callIfSet(onDidTap, id),
+                                  {
+                                      ui::image(transaction->categoryImageName()),
+                                      ui::vstack({
+                                          ui::text(transactionTitle(*transaction)),
+                                          ui::text(dateFormatter.string(transaction->date()).value_or(""))
+                                              .secondary()
+                                              .font(ui::Font::caption),
+                                      }),
+                                      ui::spacer(),
+                                      ui::text(currencyFormatter_.stringOrDash(shown))
+                                          .foregroundColor(transaction->signColor()),
+                                  }),
+                       ui::button(L("Edit"), "pencil", callIfSet(onEditDidPress, id)).id("edit-" + id),
+                       ui::button(L("Delete"), "trash",
+                                  state_.action([transaction](State& s) { s.requestDelete(transaction); }))
                            .role(ui::ButtonRole::destructive)
                            .id("delete-" + id),
                    })
@@ -214,13 +217,14 @@ ui::View RemainingForPeriodView::body() const {
                                            c.incomeCategorySummaries()));
     sections.push_back(ui::confirmationDialog(
         L("Delete Transaction"), L("Are you sure you want to delete this transaction?"),
-        state_->isShowingDeleteConfirmation,
-        [state = state_](bool presented) { state->isShowingDeleteConfirmation = presented; },
+        state_->isShowingDeleteConfirmation, state_.binding(&State::isShowingDeleteConfirmation),
         {
-            ui::button(L("Delete"), [this] { confirmDelete(); })
+            ui::button(L("Delete"), state_.action([f = onDeleteDidPress, calculator = calculator_](State& s) {
+                s.confirmDelete(f, *calculator);
+            }))
                 .role(ui::ButtonRole::destructive)
                 .id("confirmDelete"),
-            ui::button(L("Cancel"), [this] { cancelDelete(); })
+            ui::button(L("Cancel"), state_.action([](State& s) { s.cancelDelete(); }))
                 .role(ui::ButtonRole::cancel)
                 .id("cancelDelete"),
         }));

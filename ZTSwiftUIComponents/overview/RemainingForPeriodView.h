@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/overview/RemainingForPeriodCalculator.h"
 #include "platform/DateFormatter.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -17,9 +18,9 @@ namespace zt {
 /// The remaining-for-period screen: the chart of the running series, the period's figure and the
 /// transactions behind it, with open, edit and delete (after a confirmation). Main thread.
 ///
-/// Like a toolkit's view value, the object is immutable; its screen state lives in storage that
-/// body() and the actions share, so actions are const. The view tree's actions refer to this
-/// object: keep it alive while its tree is in use.
+/// Like a toolkit's view value, the object is immutable; its screen state lives in a ScreenState
+/// that body() and the actions share, so actions are const. The view tree holds the state weakly:
+/// a tree kept after its screen is gone does nothing when pressed.
 class RemainingForPeriodView {
 public:
     /// How long the chart's selection stays visible after the finger leaves.
@@ -72,6 +73,11 @@ private:
         std::optional<Date> selectedDate;
         bool isSelectionOverlayVisible = false;
         unsigned dragGeneration = 0;
+
+        void requestDelete(std::shared_ptr<ReportTransaction> transaction);
+        void confirmDelete(const std::function<void(const std::string&)>& onDeleteDidPress,
+                           RemainingForPeriodCalculator& calculator);
+        void cancelDelete();
     };
 
     ui::View chartSection() const;
@@ -83,7 +89,7 @@ private:
 
     std::shared_ptr<RemainingForPeriodCalculator> calculator_;
     NumberFormatter currencyFormatter_;
-    std::shared_ptr<State> state_ = std::make_shared<State>();
+    ui::ScreenState<State> state_;
 };
 
 /// A category summary row: the category image (44 points), the title, the total as currency and

@@ -11,31 +11,39 @@ ReviewTransactionsScreen::ReviewTransactionsScreen(ReportTransactionList transac
                                                    NumberFormatter formatter,
                                                    std::set<std::string> reviewedIds, bool isIncognito)
     : transactions_(std::move(transactions)), formatter_(std::move(formatter)), isIncognito_(isIncognito),
-      reviewed_(std::make_shared<std::set<std::string>>(std::move(reviewedIds))) {}
+      state_(State{std::move(reviewedIds)}) {}
 
-bool ReviewTransactionsScreen::isReviewed(const std::string& transactionId) const {
-    return reviewed_->count(transactionId) > 0;
-}
-
-void ReviewTransactionsScreen::toggleReviewed(const std::string& transactionId) const {
-    const bool nowReviewed = !isReviewed(transactionId);
-    if (nowReviewed)
-        reviewed_->insert(transactionId);
-    else
-        reviewed_->erase(transactionId);
+void ReviewTransactionsScreen::State::toggle(
+    const std::string& transactionId,
+    const std::function<void(const std::string&, bool)>& onReviewedChanged) {
+    const bool nowReviewed = reviewed.insert(transactionId).second;
+    if (!nowReviewed)
+        reviewed.erase(transactionId);
     if (onReviewedChanged)
         onReviewedChanged(transactionId, nowReviewed);
 }
 
+bool ReviewTransactionsScreen::isReviewed(const std::string& transactionId) const {
+    return state_->reviewed.count(transactionId) > 0;
+}
+
+void ReviewTransactionsScreen::toggleReviewed(const std::string& transactionId) const {
+    state_->toggle(transactionId, onReviewedChanged);
+}
+
+void ReviewTransactionsScreen::State::markAll(
+    const ReportTransactionList& transactions,
+    const std::function<void(const std::string&, bool)>& onReviewedChanged) {
+    for (const auto& t : transactions)
+        if (!reviewed.count(t->identifier()))
+            toggle(t->identifier(), onReviewedChanged);
+}
+
 void ReviewTransactionsScreen::markAllAsReviewed() const {
-    for (const auto& t : transactions_)
-        if (!isReviewed(t->identifier()))
-            toggleReviewed(t->identifier());
+    state_->markAll(transactions_, onReviewedChanged);
 }
 
 ui::View ReviewTransactionsScreen::body() const {
-    // The actions go through a copy, which shares the marks and the callback.
-    const ReviewTransactionsScreen self = *this;
     std::vector<ui::View> rows;
     for (const auto& t : transactions_) {
         const std::string id = t->identifier();
@@ -44,7 +52,7 @@ ui::View ReviewTransactionsScreen::body() const {
             ui::row({
                         ui::button(reviewed ? L("Reviewed") : L("Not Reviewed"),
                                    reviewed ? "checkmark.circle.fill" : "questionmark.circle.fill",
-                                   [self, id] { self.toggleReviewed(id); })
+                                   state_.action([id, f = onReviewedChanged](State& s) { s.toggle(id, f); }))
                             .id("mark"),
                         ui::label(t->categoryName(), t->categoryImageName()),
                         ui::text(t->payee().value_or(t->descriptionText().value_or(t->accountName())))
@@ -61,10 +69,12 @@ ui::View ReviewTransactionsScreen::body() const {
         content.push_back(ui::emptyState(L("No transactions"), {}, "checkmark.circle"));
     else
         content.push_back(ui::list({ui::section(std::move(rows))}));
-    content.push_back(
-        ui::toolbarItem("markAll", ui::button(L("Mark all as reviewed"), "checkmark.circle", [self] {
-                                       self.markAllAsReviewed();
-                                   }).disabled(transactions_.empty())));
+    content.push_back(ui::toolbarItem(
+        "markAll", ui::button(L("Mark all as reviewed"), "checkmark.circle",
+                              state_.action([transactions = transactions_, f = onReviewedChanged](State& s) {
+                                  s.markAll(transactions, f);
+                              }))
+                       .disabled(transactions_.empty())));
     return ui::navigationTitle(L("Review Transactions"), std::move(content));
 }
 

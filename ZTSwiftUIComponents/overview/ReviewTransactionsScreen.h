@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/host/ReportTransaction.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -30,10 +31,20 @@ public:
     ui::View body() const;
 
 private:
+    struct State {
+        std::set<std::string> reviewed;
+        /// Flips one mark and reports it.
+        void toggle(const std::string& transactionId,
+                    const std::function<void(const std::string&, bool)>& onReviewedChanged);
+        /// Marks every open one of the transactions.
+        void markAll(const ReportTransactionList& transactions,
+                     const std::function<void(const std::string&, bool)>& onReviewedChanged);
+    };
+
     ReportTransactionList transactions_;
     NumberFormatter formatter_;
     bool isIncognito_;
-    std::shared_ptr<std::set<std::string>> reviewed_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/overview/OverviewCardFrame.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <algorithm>
 #include <string>
@@ -69,19 +70,13 @@ ui::View ShortcutsCardView::body() const {
     std::vector<ui::View> items;
     for (const auto& s : visibleShortcuts())
         items.push_back(shortcutItem(s, formatter, isIncognito, handlers));
-    const auto call = [](const std::function<void()>& f) {
-        return [f] {
-            if (f)
-                f();
-        };
-    };
     return ui::vstack({
         ui::hstack({
             cardHeader(L("Shortcuts")),
             ui::spacer(),
-            ui::button(L("Visible shortcuts"), "slider.horizontal.3", call(onChooseVisibleCount))
+            ui::button(L("Visible shortcuts"), "slider.horizontal.3", callIfSet(onChooseVisibleCount))
                 .id("chooseVisibleShortcuts"),
-            ui::button(L("View All"), call(onViewAll)).id("viewAllShortcuts"),
+            ui::button(L("View All"), callIfSet(onViewAll)).id("viewAllShortcuts"),
         }),
         shortcuts.empty() ? emptyShortcuts(handlers) : ui::grid(2, std::move(items)),
     });

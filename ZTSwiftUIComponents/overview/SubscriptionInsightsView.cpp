@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "platform/DateFormatter.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <algorithm>
 #include <cctype>
@@ -25,6 +26,13 @@ std::string occurrenceTitle(const TransactionConformable& t) {
     return t.categoryName();
 }
 
+void chooseEmoji(SubscriptionInsightsCalculator& calculator,
+                 const std::weak_ptr<SubscriptionInsightsViewDelegate>& delegate, const std::string& emoji) {
+    calculator.selectedEmoji.set(emoji);
+    if (const auto d = delegate.lock())
+        d->subscriptionInsightsViewDidSelectEmoji(emoji);
+}
+
 } // namespace
 
 SubscriptionInsightsView::SubscriptionInsightsView(std::shared_ptr<SubscriptionInsightsCalculator> calculator)
@@ -36,14 +44,12 @@ const std::vector<std::string>& SubscriptionInsightsView::emojiChoices() {
 }
 
 void SubscriptionInsightsView::selectEmoji(const std::string& emoji) const {
-    calculator_->selectedEmoji.set(emoji);
-    if (const auto d = delegate.lock())
-        d->subscriptionInsightsViewDidSelectEmoji(emoji);
+    chooseEmoji(*calculator_, delegate, emoji);
 }
 
 void SubscriptionInsightsView::requestTransactionSelection() const {
-    if (const auto d = delegate.lock())
-        d->subscriptionInsightsViewShouldSelectTransaction();
+    weakCallback(delegate,
+                 &SubscriptionInsightsViewDelegate::subscriptionInsightsViewShouldSelectTransaction)();
 }
 
 ui::View SubscriptionInsightsView::body() const {
@@ -72,16 +78,22 @@ ui::View SubscriptionInsightsView::body() const {
     std::vector<ui::View> transactionRows;
     if (!hasTransaction)
         transactionRows.push_back(ui::text(L("Select a repeating transaction")).secondary());
-    transactionRows.push_back(ui::button(hasTransaction ? L("Change Transaction") : L("Select"), [this] {
-                                  requestTransactionSelection();
-                              }).id("selectTransaction"));
+    transactionRows.push_back(
+        ui::button(
+            hasTransaction ? L("Change Transaction") : L("Select"),
+            weakCallback(delegate,
+                         &SubscriptionInsightsViewDelegate::subscriptionInsightsViewShouldSelectTransaction))
+            .id("selectTransaction"));
     sections.push_back(ui::section(std::move(transactionRows)));
 
     const auto& choices = emojiChoices();
     std::vector<ui::PickerOption> options(choices.begin(), choices.end());
     sections.push_back(ui::section({
         ui::picker(L("How do you feel about this subscription?"), std::move(options),
-                   c.selectedEmoji().value_or(""), [this](const std::string& emoji) { selectEmoji(emoji); })
+                   c.selectedEmoji().value_or(""),
+                   [calculator = calculator_, delegate = delegate](const std::string& emoji) {
+                       chooseEmoji(*calculator, delegate, emoji);
+                   })
             .id("emoji"),
     }));
 
@@ -103,22 +115,22 @@ ui::View SubscriptionInsightsView::body() const {
                     ui::text(it->second.stringOrDash(*original)).secondary().font(ui::Font::caption));
             }
             const std::string id = t->identifier();
-            occurrenceRows.push_back(ui::button(
-                                         [this, id] {
-                                             if (const auto d = delegate.lock())
-                                                 d->subscriptionInsightsViewDidSelectOccurrence(id);
-                                         },
-                                         {
-                                             ui::vstack({
-                                                 ui::text(occurrenceTitle(*t)),
-                                                 ui::text(dateFormatter.string(t->date()).value_or(""))
-                                                     .secondary()
-                                                     .font(ui::Font::caption),
-                                             }),
-                                             ui::spacer(),
-                                             ui::vstack(std::move(amounts)),
-                                         })
-                                         .id("occurrence-" + id));
+            occurrenceRows.push_back(
+                ui::button(weakCallback(delegate,
+                                        [id](SubscriptionInsightsViewDelegate& d) {
+                                            d.subscriptionInsightsViewDidSelectOccurrence(id);
+                                        }),
+                           {
+                               ui::vstack({
+                                   ui::text(occurrenceTitle(*t)),
+                                   ui::text(dateFormatter.string(t->date()).value_or(""))
+                                       .secondary()
+                                       .font(ui::Font::caption),
+                               }),
+                               ui::spacer(),
+                               ui::vstack(std::move(amounts)),
+                           })
+                    .id("occurrence-" + id));
         }
         sections.push_back(ui::section(L("Transactions"), std::move(occurrenceRows)));
     }

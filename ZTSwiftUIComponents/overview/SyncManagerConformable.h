@@ -9,19 +9,14 @@ namespace zt {
 
 /// The host's background synchronisation as the overview sees it: pull-to-refresh calls sync(),
 /// the refresh indicator shows the published state.
-class SyncManagerConformable {
+class SyncManagerConformable : public ObservableObject {
 public:
-    SyncManagerConformable() = default;
-    SyncManagerConformable(const SyncManagerConformable&) = delete;
-    SyncManagerConformable& operator=(const SyncManagerConformable&) = delete;
-    virtual ~SyncManagerConformable() = default;
-
-    Published<bool> isSyncEnabled{false};
-    Published<bool> isSyncing{false};
+    Published<bool> isSyncEnabled{*this, false};
+    Published<bool> isSyncing{*this, false};
     /// Shown while syncing.
-    Published<std::string> refreshMessage{std::string{}};
+    Published<std::string> refreshMessage{*this};
     /// 0 to 1.
-    Published<double> progress{0.0};
+    Published<double> progress{*this, 0.0};
 
     /// Runs one synchronisation; the completion is called on the main queue when it has finished.
     virtual void sync(std::function<void()> completion) = 0;

@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/overview/OverviewCardFrame.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 #include "platform/ui/View.h"
 
 #include <utility>
@@ -23,10 +24,7 @@ ui::View UnfinishedLinksCard::body() const {
                                    ui::label(item.name, "building.columns"),
                                    ui::spacer(),
                                    ui::button(L("Connect", "Button finishing an unfinished bank link"),
-                                              [onConnect = onConnect_, id = item.linkId] {
-                                                  if (onConnect)
-                                                      onConnect(id);
-                                              }),
+                                              callIfSet(onConnect_, item.linkId)),
                                })
                            .id(item.linkId));
     }

@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 #include "platform/LocaleNames.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <utility>
 
@@ -30,12 +31,7 @@ ui::View UpcomingBillsCardView::body() const {
     content.push_back(ui::hstack({
         cardHeader(L("Upcoming Bills"), formattedCurrentMonth_),
         ui::spacer(),
-        ui::button(L("View All"),
-                   [f = onViewAll] {
-                       if (f)
-                           f();
-                   })
-            .id("viewAllBills"),
+        ui::button(L("View All"), callIfSet(onViewAll)).id("viewAllBills"),
     }));
     if (bills_.empty()) {
         content.push_back(
@@ -44,19 +40,15 @@ ui::View UpcomingBillsCardView::body() const {
     }
     for (const auto& bill : visibleBills_) {
         const auto day = ordinalDays_.find(bill.id);
-        content.push_back(ui::button(
-                              [f = onSelectBill, bill] {
-                                  if (f)
-                                      f(bill);
-                              },
-                              {ui::row({
-                                  ui::text(day != ordinalDays_.end() ? day->second : std::string{})
-                                      .font(ui::Font::caption)
-                                      .bold(),
-                                  ui::label(bill.name, bill.imageName),
-                                  ui::spacer(),
-                                  ui::text(amountText(bill.amount, formatter_, isIncognito_)).bold(),
-                              })})
+        content.push_back(ui::button(callIfSet(onSelectBill, bill),
+                                     {ui::row({
+                                         ui::text(day != ordinalDays_.end() ? day->second : std::string{})
+                                             .font(ui::Font::caption)
+                                             .bold(),
+                                         ui::label(bill.name, bill.imageName),
+                                         ui::spacer(),
+                                         ui::text(amountText(bill.amount, formatter_, isIncognito_)).bold(),
+                                     })})
                               .id(bill.id));
     }
     if (otherBillsCount() > 0) {

@@ -47,10 +47,7 @@ ui::View UpcomingBillsScreen::billRows(const std::vector<UpcomingBill>& bills) c
     for (const auto& bill : bills)
         rows.push_back(
             ui::button(
-                [f = onSelectBill, bill] {
-                    if (f)
-                        f(bill);
-                },
+                callIfSet(onSelectBill, bill),
                 {ui::row({
                     ui::label(bill.name, bill.imageName),
                     ui::text(dates.string(bill.date).value_or("--")).font(ui::Font::caption).secondary(),
@@ -62,7 +59,6 @@ ui::View UpcomingBillsScreen::billRows(const std::vector<UpcomingBill>& bills) c
 }
 
 ui::View UpcomingBillsScreen::body() const {
-    const auto helpPresented = helpPresented_;
     std::vector<ui::View> content;
     if (bills_.empty()) {
         content.push_back(ui::emptyState(L("No upcoming bills"), {}, "calendar.badge.exclamationmark"));
@@ -91,18 +87,15 @@ ui::View UpcomingBillsScreen::body() const {
         }));
     }
     content.push_back(ui::toolbarItem("help", ui::button(L("Learn More"), "questionmark.circle",
-                                                         [helpPresented] { *helpPresented = true; })));
+                                                         state_.setter(&State::isHelpPresented, true))));
     content.push_back(ui::sheet(
-        L("How To Add Upcoming Bills?"), *helpPresented_, [helpPresented](bool on) { *helpPresented = on; },
+        L("How To Add Upcoming Bills?"), state_->isHelpPresented, state_.binding(&State::isHelpPresented),
         {
             ui::text(L(
                 "Upcoming bills are just ongoing repeating transactions. Tap the button to learn how to add "
                 "one.")),
             ui::button(L("Learn More"), "safari",
-                       [f = onOpenGuide] {
-                           if (f)
-                               f(std::string(repeatingTransactionGuidePath));
-                       })
+                       callIfSet(onOpenGuide, std::string(repeatingTransactionGuidePath)))
                 .id("openGuide"),
         }));
     return ui::navigationTitle(L("Upcoming Bills"), std::move(content));

@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/overview/UpcomingBillsCardView.h"
 #include "platform/Date.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -40,7 +41,7 @@ public:
     /// The two groups as the chart draws them.
     std::vector<UpcomingBillChartInfo> chartInfo() const;
 
-    bool isHelpPresented() const { return *helpPresented_; }
+    bool isHelpPresented() const { return state_->isHelpPresented; }
     ui::View body() const;
 
 private:
@@ -51,7 +52,10 @@ private:
     std::vector<UpcomingBill> paid_;
     NumberFormatter formatter_;
     bool isIncognito_;
-    std::shared_ptr<bool> helpPresented_ = std::make_shared<bool>(false);
+    struct State {
+        bool isHelpPresented = false;
+    };
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

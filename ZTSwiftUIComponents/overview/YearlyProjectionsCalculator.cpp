@@ -93,7 +93,7 @@ YearlyProjectionsCalculator::YearlyProjectionsCalculator(TransactionConformableL
 
 YearlyProjectionsCalculator::YearlyProjectionsCalculator(TransactionConformableList transactions_, int year,
                                                          const Calendar& calendar, Date now)
-    : transactions(std::move(transactions_)), year_(year), yearFraction_(yearFraction(calendar, now)) {
+    : transactions(*this, std::move(transactions_)), year_(year), yearFraction_(yearFraction(calendar, now)) {
     // One pass: split by the expense flag, group by year and, for the projected year, by
     // category. The sums run in the given order rather than newest first, which only the last
     // bits of a floating-point total could tell apart; it spares sorting every transaction.

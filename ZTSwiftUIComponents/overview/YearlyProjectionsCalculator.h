@@ -17,14 +17,12 @@ using TransactionConformableList = std::vector<std::shared_ptr<const Transaction
 /// Where the user will stand at the end of a calendar year: the year's income and expenses so
 /// far, scaled to a whole year by the share of the year that has passed, and broken down by
 /// category. Every figure is computed once, at creation. Main thread.
-class YearlyProjectionsCalculator {
+class YearlyProjectionsCalculator : public ObservableObject {
 public:
     /// now (for the share of the year) and calendar default to the environment's.
     YearlyProjectionsCalculator(TransactionConformableList transactions, int year);
     YearlyProjectionsCalculator(TransactionConformableList transactions, int year, const Calendar& calendar,
                                 Date now);
-    YearlyProjectionsCalculator(const YearlyProjectionsCalculator&) = delete;
-    YearlyProjectionsCalculator& operator=(const YearlyProjectionsCalculator&) = delete;
 
     /// The month of now in the calendar divided by 12 (March 0.25, December 1); 1/12 when now has
     /// no month.

@@ -3,20 +3,29 @@
 #include "ZTSwiftUIComponents/overview/RemainingForPeriodView.h"
 #include "platform/Console.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 namespace zt {
 
-YearlyProjectionsView::YearlyProjectionsView(std::shared_ptr<YearlyProjectionsCalculator> calculator,
-                                             std::string locale)
-    : calculator_(std::move(calculator)), currencyFormatter_(NumberFormatter::currency(std::move(locale))) {}
+namespace {
 
-void YearlyProjectionsView::showHelp() const {
+void presentHelp(const std::weak_ptr<YearlyProjectionsViewDelegate>& delegate) {
     if (const auto d = delegate.lock())
         d->yearlyProjectionViewShouldPresentInfo(
             L("How do we calculate this?"),
             L("We base this on all your repeating & normal transactions throughout a year times a special "
               "coefficient"));
     console("yearlyProjectionViewShouldPresentInfo");
+}
+
+} // namespace
+
+YearlyProjectionsView::YearlyProjectionsView(std::shared_ptr<YearlyProjectionsCalculator> calculator,
+                                             std::string locale)
+    : calculator_(std::move(calculator)), currencyFormatter_(NumberFormatter::currency(std::move(locale))) {}
+
+void YearlyProjectionsView::showHelp() const {
+    presentHelp(delegate);
 }
 
 ui::View YearlyProjectionsView::body() const {
@@ -51,12 +60,11 @@ ui::View YearlyProjectionsView::body() const {
         std::vector<ui::View> rows;
         rows.reserve(summaries.size());
         for (const auto& summary : summaries)
-            rows.push_back(ui::button(
-                [this, summary] {
-                    if (const auto d = delegate.lock())
-                        d->yearlyProjectionViewDidSelectCategory(summary);
-                },
-                {categorySummaryRow(summary, currencyFormatter_)}));
+            rows.push_back(ui::button(weakCallback(delegate,
+                                                   [summary](YearlyProjectionsViewDelegate& d) {
+                                                       d.yearlyProjectionViewDidSelectCategory(summary);
+                                                   }),
+                                      {categorySummaryRow(summary, currencyFormatter_)}));
         return ui::section(std::move(title), std::move(rows));
     };
     if (!c.topExpensesThisYear().empty())
@@ -77,7 +85,8 @@ ui::View YearlyProjectionsView::body() const {
         L("Yearly projections"),
         {
             ui::list(std::move(sections)),
-            ui::toolbarItem("help", ui::button(L("Help"), "questionmark.circle", [this] { showHelp(); })),
+            ui::toolbarItem("help", ui::button(L("Help"), "questionmark.circle",
+                                               [delegate = delegate] { presentHelp(delegate); })),
         });
 }
 

@@ -1,10 +1,10 @@
 #include "ZTSwiftUIComponents/creditcards/CreditCardDetailsProvider.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCardEntryProvider.h"
-#include "ZTSwiftUIComponents/host/DateHelpers.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/MainQueue.h"
+#include "support/PinnedEnvironment.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,13 +20,10 @@ namespace {
 class Providers : public ::testing::Test {
 protected:
     Calendar berlin{"Europe/Berlin"};
-    Environment::Override environment{{.locale = "en_US",
-                                       .timeZone = "Europe/Berlin",
-                                       .now = at(2025, 6, 10, 12),
-                                       .mainQueue = std::make_shared<ManualMainQueue>()}};
+    test::PinnedEnvironment pinned{{.now = at(2025, 6, 10, 12)}};
 
     Date at(int y, int m, int d, int h = 0) const { return berlin.date(y, m, d, h).value(); }
-    Date endOf(int y, int m, int d) const { return endOfDay(at(y, m, d), berlin); }
+    Date endOf(int y, int m, int d) const { return berlin.endOfDay(at(y, m, d)); }
 
     std::shared_ptr<CreditCardEntryProvider> entry(std::optional<double> limit, Date due) const {
         return std::make_shared<CreditCardEntryProvider>(

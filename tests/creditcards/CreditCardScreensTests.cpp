@@ -6,11 +6,11 @@
 #include "ZTSwiftUIComponents/creditcards/CreditCardLastStatementView.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCardStatementPayButtonView.h"
 #include "ZTSwiftUIComponents/creditcards/DateUtilities.h"
-#include "ZTSwiftUIComponents/host/DateHelpers.h"
 #include "ZTSwiftUIComponents/host/Theme.h"
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/PinnedEnvironment.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -30,15 +30,12 @@ using TransactionsRequest = std::tuple<std::optional<DateInterval>, bool, bool>;
 class CardScreens : public ::testing::Test {
 protected:
     Calendar berlin{"Europe/Berlin"};
-    Environment::Override environment{{.locale = "en_US",
-                                       .timeZone = "Europe/Berlin",
-                                       .now = at(2025, 5, 10, 12),
-                                       .mainQueue = std::make_shared<ManualMainQueue>()}};
+    test::PinnedEnvironment pinned{{.now = at(2025, 5, 10, 12)}};
     DateFormatter dayMonth = DateFormatter::withFormat("d MMM");
     NumberFormatter dollars = NumberFormatter::currency("en_US", "USD");
 
     Date at(int y, int m, int d, int h = 0) const { return berlin.date(y, m, d, h).value(); }
-    Date endOf(int y, int m, int d) const { return endOfDay(at(y, m, d), berlin); }
+    Date endOf(int y, int m, int d) const { return berlin.endOfDay(at(y, m, d)); }
 
     std::shared_ptr<CreditCardLastStatement>
     statement(Date opening, Date due, std::optional<double> amount = {}, double paid = 0) const {

@@ -18,7 +18,7 @@ TEST(EndOfDay, LastSecondOfTheDayAcrossClockChanges) {
     // The explicit calendar wins over the environment's.
     const Calendar tokyo("Asia/Tokyo");
     const Date noonUTC = Date::fromUnixSeconds(1746878400.0); // 2025-05-10 12:00 UTC = 21:00 in Tokyo
-    EXPECT_EQ(endOfDay(noonUTC, tokyo), tokyo.date(2025, 5, 10, 23, 59, 59));
+    EXPECT_EQ(tokyo.endOfDay(noonUTC), tokyo.date(2025, 5, 10, 23, 59, 59));
     EXPECT_EQ(endOfDay(noonUTC), calendar.date(2025, 5, 10, 23, 59, 59));
 }
 

@@ -1,6 +1,7 @@
 #include "ZTSwiftUIComponents/host/KeyPathMatch.h"
 #include "ZTSwiftUIComponents/host/ReportTransaction.h"
 #include "ZTSwiftUIComponents/host/WidgetCategory.h"
+#include "support/TransactionBuilder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -62,9 +63,11 @@ TEST(KeyPathMatch, AccessorsOptionalMembersAndValueRoots) {
     EXPECT_TRUE(keyPathMatch(&Payee::name, "")(Payee{std::nullopt}));
 
     // Member functions of shared objects work as key paths too.
-    const auto t = std::make_shared<ReportTransaction>(
-        "t1", 5, std::nullopt, std::nullopt, "Groceries", "", "c", std::nullopt, std::nullopt, true, false,
-        Date{}, "a", "Wallet", "Bäckerei Schmidt", std::nullopt, false, false, false);
+    const auto t = test::transaction({.id = "t1",
+                                      .amount = 5,
+                                      .categoryName = "Groceries",
+                                      .categoryImageName = "",
+                                      .payee = "Bäckerei Schmidt"});
     EXPECT_TRUE(keyPathMatch(&ReportTransaction::accountName, "WALL")(t));
     EXPECT_TRUE(keyPathMatch(&ReportTransaction::payee, "backerei")(t));
     EXPECT_FALSE(keyPathMatch(&ReportTransaction::descriptionText, "a")(t));

@@ -2,6 +2,7 @@
 #include "ZTSwiftUIComponents/host/WidgetAccount.h"
 #include "ZTSwiftUIComponents/host/WidgetCategory.h"
 #include "platform/Environment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -16,10 +17,14 @@ constexpr Date demoNow = Date::fromUnixSeconds(1746878400.0);
 
 std::shared_ptr<ReportTransaction> tx(std::string id, double amount, Date date, bool expense = true,
                                       bool transfer = false, std::optional<double> original = std::nullopt) {
-    return std::make_shared<ReportTransaction>(
-        std::move(id), amount, original, original ? "EUR" : std::optional<std::string>{}, "Food",
-        "fork.knife", "cat-food", std::nullopt, std::nullopt, expense, transfer, date, "acc", "Wallet",
-        std::nullopt, std::nullopt, false, false, false);
+    return test::transaction({.id = std::move(id),
+                              .amount = amount,
+                              .amountOriginalCurrency = original,
+                              .currencyCode = original ? "EUR" : std::optional<std::string>{},
+                              .categoryId = "cat-food",
+                              .isExpense = expense,
+                              .isTransfer = transfer,
+                              .date = date});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ZTSwiftUIComponents/host/ZTBaseRepeating.h"
 #include "platform/Environment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -10,9 +11,13 @@ using namespace zt;
 namespace {
 
 std::shared_ptr<ReportTransaction> occurrence(std::string id, double amount, Date date) {
-    return std::make_shared<ReportTransaction>(std::move(id), amount, std::nullopt, std::nullopt, "Streaming",
-                                               "", "c", std::nullopt, std::nullopt, true, false, date, "a",
-                                               "Card", std::nullopt, std::nullopt, true, false, false);
+    return test::transaction({.id = std::move(id),
+                              .amount = amount,
+                              .categoryName = "Streaming",
+                              .categoryImageName = "",
+                              .date = date,
+                              .accountName = "Card",
+                              .isChildRepeating = true});
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "support/Observation.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -35,9 +37,13 @@ struct FixedCalculator final : DailyLimitCalculating {
 
 std::shared_ptr<ReportTransaction> tx(std::string id, double amount, bool expense = true,
                                       bool transfer = false, bool excluded = false) {
-    return std::make_shared<ReportTransaction>(
-        id, amount, std::nullopt, std::nullopt, "Food", "fork", "c", std::nullopt, std::nullopt, expense,
-        transfer, Date{0}, "acc", "Checking", std::nullopt, std::nullopt, false, false, excluded);
+    return test::transaction({.id = id,
+                              .amount = amount,
+                              .categoryImageName = "fork",
+                              .isExpense = expense,
+                              .isTransfer = transfer,
+                              .accountName = "Checking",
+                              .isExcludedFromCalculations = excluded});
 }
 
 std::string amount(double value) {
@@ -46,10 +52,7 @@ std::string amount(double value) {
 
 class DailyLimitViewModelTest : public ::testing::Test {
 protected:
-    Environment::Override environment{{.locale = "en_US",
-                                       .timeZone = "America/New_York",
-                                       .mainQueue = std::make_shared<ManualMainQueue>(),
-                                       .userDefaults = std::make_shared<InMemoryUserDefaults>()}};
+    test::PinnedEnvironment pinned{{.timeZone = "America/New_York"}};
     std::shared_ptr<FixedCalculator> calculator = std::make_shared<FixedCalculator>();
     std::shared_ptr<RecordingStorage> storage = std::make_shared<RecordingStorage>();
 

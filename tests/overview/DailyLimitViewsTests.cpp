@@ -9,6 +9,8 @@
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,9 +21,12 @@ using ::testing::ElementsAre;
 namespace {
 
 std::shared_ptr<ReportTransaction> tx(std::string id, double amount, bool transfer = false) {
-    return std::make_shared<ReportTransaction>(
-        id, amount, std::nullopt, std::nullopt, "Restaurants", "fork.knife", "c", std::nullopt, std::nullopt,
-        true, transfer, Date{0}, "acc", "Checking", "Deli " + id, std::nullopt, false, false, false);
+    return test::transaction({.id = id,
+                              .amount = amount,
+                              .categoryName = "Restaurants",
+                              .isTransfer = transfer,
+                              .accountName = "Checking",
+                              .payee = "Deli " + id});
 }
 
 const ui::Text& text(const ui::View& root, const std::string& id) {
@@ -30,11 +35,8 @@ const ui::Text& text(const ui::View& root, const std::string& id) {
 
 class DailyLimitViewsTest : public ::testing::Test {
 protected:
-    std::shared_ptr<InMemoryUserDefaults> defaults = std::make_shared<InMemoryUserDefaults>();
-    Environment::Override environment{{.locale = "en_US",
-                                       .timeZone = "UTC",
-                                       .mainQueue = std::make_shared<ManualMainQueue>(),
-                                       .userDefaults = defaults}};
+    test::PinnedEnvironment pinned{{.timeZone = "UTC"}};
+    std::shared_ptr<InMemoryUserDefaults> defaults = pinned.defaults;
     ConsoleCapture console; // the demo storage names each call
 
     // The demo calculator recommends 100.
@@ -70,6 +72,17 @@ TEST_F(DailyLimitViewsTest, CardShowsTheRingWhileMoneyIsLeftAndAWarningOnceOvers
     EXPECT_EQ(text(body, "overspentAmount").content, "$30.00");
     EXPECT_EQ(text(body, "overspentAmount").style.color, ui::Color(negativeAmountColor));
     EXPECT_EQ(ui::findAs<ui::Image>(body, ui::byId("indicator")).symbol, "exclamationmark.triangle.fill");
+}
+
+TEST_F(DailyLimitViewsTest, AnIncognitoCardShowsNoAmount) {
+    for (const double spent : {30.0, 130.0}) {
+        const auto body = DailyLimitCardView(make(100, {tx("a", spent)}), true).body();
+        EXPECT_TRUE(ui::exists(body, "Limit: ••••"));
+        for (const char* id : {"spentAmount", spent > 100 ? "overspentAmount" : "remainingAmount"})
+            EXPECT_EQ(text(body, id).content, "••••") << id;
+        for (const auto& shown : ui::visibleTexts(body))
+            EXPECT_EQ(shown.find('$'), std::string::npos) << shown;
+    }
 }
 
 TEST_F(DailyLimitViewsTest, ScreenSectionsAndTheConfirmedDelete) {

@@ -6,6 +6,8 @@
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "support/Observation.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -67,9 +69,8 @@ public:
         const auto tag = current_;
         calls.push_back("fetchTodayTransactions:" + tag);
         todayIds[tag] = ids;
-        auto t = std::make_shared<ReportTransaction>(
-            tag + "-tx", 10, std::nullopt, std::nullopt, "Food", "fork", "c", std::nullopt, std::nullopt,
-            true, false, Date{0}, "acc", "One", std::nullopt, std::nullopt, false, false, false);
+        auto t = test::transaction(
+            {.id = tag + "-tx", .amount = 10, .categoryImageName = "fork", .accountName = "One"});
         later(tag, "today", scripts_[tag].today, [c, t] { c({t}); });
     }
     std::shared_ptr<DailyLimitViewModel>
@@ -116,12 +117,8 @@ std::vector<std::string> loadTags(const NewOverviewDataStore& s) {
 
 class NewOverviewDataStoreTest : public ::testing::Test {
 protected:
-    std::shared_ptr<ManualMainQueue> queue = std::make_shared<ManualMainQueue>();
-    Environment::Override environment{{.locale = "en_US",
-                                       .timeZone = "Europe/Berlin",
-                                       .now = Date::fromUnixSeconds(1736942400), // 15 January 2025
-                                       .mainQueue = queue,
-                                       .userDefaults = std::make_shared<InMemoryUserDefaults>()}};
+    test::PinnedEnvironment pinned{{.now = Date::fromUnixSeconds(1736942400)}}; // 15 January 2025
+    std::shared_ptr<ManualMainQueue> queue = pinned.queue;
     Calendar calendar{"Europe/Berlin"};
     ConsoleCapture console;
     std::shared_ptr<ScriptedDatabase> db = std::make_shared<ScriptedDatabase>();

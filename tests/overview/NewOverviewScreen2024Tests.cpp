@@ -1,5 +1,6 @@
 #include "OverviewScreenTestDatabase.h"
 #include "ZTSwiftUIComponents/overview/NewOverviewScreen2024.h"
+#include "mocks/LoadedOverview.h"
 #include "mocks/MockSyncManager.h"
 #include "platform/Calendar.h"
 #include "platform/Console.h"
@@ -7,6 +8,7 @@
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/PinnedEnvironment.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,13 +25,10 @@ const std::vector<OverviewItemType> everyCard = [] {
 
 class NewOverviewScreen2024Test : public ::testing::Test {
 protected:
-    std::shared_ptr<ManualMainQueue> queue = std::make_shared<ManualMainQueue>();
-    std::shared_ptr<InMemoryUserDefaults> defaults = std::make_shared<InMemoryUserDefaults>();
-    Environment::Override environment{{.locale = "en_US",
-                                       .timeZone = "America/New_York",
-                                       .now = *Calendar("America/New_York").date(2025, 5, 10, 14),
-                                       .mainQueue = queue,
-                                       .userDefaults = defaults}};
+    test::PinnedEnvironment pinned{
+        {.timeZone = "America/New_York", .now = test::at(2025, 5, 10, 14, 0, 0, "America/New_York")}};
+    std::shared_ptr<ManualMainQueue> queue = pinned.queue;
+    std::shared_ptr<InMemoryUserDefaults> defaults = pinned.defaults;
     ConsoleCapture console;
     std::shared_ptr<overviewtest::OverviewScreenTestDatabase> db =
         std::make_shared<overviewtest::OverviewScreenTestDatabase>();

@@ -11,6 +11,8 @@
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -22,14 +24,10 @@ namespace {
 
 class OverviewCardsTest : public ::testing::Test {
 protected:
-    Environment::Override environment{{.locale = "en_US",
-                                       .timeZone = "Europe/Berlin",
-                                       .now = at(2025, 5, 10, 14),
-                                       .mainQueue = std::make_shared<ManualMainQueue>(),
-                                       .userDefaults = std::make_shared<InMemoryUserDefaults>()}};
+    test::PinnedEnvironment pinned{{.now = at(2025, 5, 10, 14)}};
     NumberFormatter usd = NumberFormatter::currency("en_US", "USD");
 
-    static Date at(int y, int m, int d, int h = 12) { return *Calendar("Europe/Berlin").date(y, m, d, h); }
+    static Date at(int y, int m, int d, int h = 12) { return test::at(y, m, d, h); }
     static UpcomingBill bill(std::string id, int day, double amount) {
         return UpcomingBill{id,          "Bill " + id, amount,     at(2025, 5, day, 9),
                             "Utilities", "bolt",       "Checking", {}};
@@ -232,11 +230,7 @@ TEST_F(OverviewCardsTest, RemainingForPeriodWithoutAnEntrySaysSo) {
 }
 
 TEST_F(OverviewCardsTest, ReviewMarksFlipOneByOneOrAllAtOnce) {
-    const auto tx = [](std::string id) {
-        return std::make_shared<ReportTransaction>(
-            id, 5.0, std::nullopt, std::nullopt, "Food", "fork.knife", "c", std::nullopt, std::nullopt, true,
-            false, Date{0}, "acc", "Wallet", std::nullopt, std::nullopt, false, false, false);
-    };
+    const auto tx = [](std::string id) { return test::transaction({.id = id, .amount = 5.0}); };
     ReviewTransactionsScreen screen({tx("a"), tx("b"), tx("c")}, usd, {"b"});
     std::vector<std::string> events;
     screen.onReviewedChanged = [&](const std::string& id, bool on) {

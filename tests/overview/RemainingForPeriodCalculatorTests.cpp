@@ -1,5 +1,6 @@
 #include "ZTSwiftUIComponents/overview/RemainingForPeriodCalculator.h"
 #include "platform/Environment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -22,10 +23,14 @@ Date at(int y, int m, int d, int h = 0, int min = 0, int s = 0, const char* tz =
 
 std::shared_ptr<ReportTransaction> tx(const std::string& id, double amount, bool isExpense, Date date,
                                       const std::string& category = "Food", bool isTransfer = false) {
-    return std::make_shared<ReportTransaction>(id, amount, std::nullopt, std::nullopt, category,
-                                               category + ".icon", "c-" + category, std::nullopt,
-                                               std::nullopt, isExpense, isTransfer, date, "a", "Wallet",
-                                               std::nullopt, std::nullopt, false, false, false);
+    return test::transaction({.id = id,
+                              .amount = amount,
+                              .categoryName = category,
+                              .categoryImageName = category + ".icon",
+                              .categoryId = "c-" + category,
+                              .isExpense = isExpense,
+                              .isTransfer = isTransfer,
+                              .date = date});
 }
 
 class RemainingForPeriodCalculatorTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,9 +17,12 @@ Date at(int y, int m, int d) {
 }
 
 std::shared_ptr<ReportTransaction> tx(const std::string& id, double amount, bool isExpense, Date date) {
-    return std::make_shared<ReportTransaction>(id, amount, std::nullopt, std::nullopt, "Food", "cart", "c",
-                                               std::nullopt, std::nullopt, isExpense, false, date, "a",
-                                               "Wallet", "Payee " + id, std::nullopt, false, false, false);
+    return test::transaction({.id = id,
+                              .amount = amount,
+                              .categoryImageName = "cart",
+                              .isExpense = isExpense,
+                              .date = date,
+                              .payee = "Payee " + id});
 }
 
 class RemainingForPeriodViewTest : public ::testing::Test {

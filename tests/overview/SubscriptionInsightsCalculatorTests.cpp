@@ -4,6 +4,8 @@
 #include "platform/Environment.h"
 #include "platform/UserDefaults.h"
 #include "support/Observation.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,14 +18,16 @@ using Colour = SubscriptionInsightItem::TitleColor;
 
 namespace {
 
-Date at(int y, int m, int d, int h = 12, int min = 0, int s = 0) {
-    return *Calendar("Europe/Berlin").date(y, m, d, h, min, s);
-}
+using test::at;
 
 std::shared_ptr<const TransactionConformable> tx(const std::string& id, double amount, Date date) {
-    return std::make_shared<ReportTransaction>(id, amount, std::nullopt, std::nullopt, "Streaming", "tv", "c",
-                                               std::nullopt, std::nullopt, true, false, date, "a", "Wallet",
-                                               "Video", std::nullopt, true, false, false);
+    return test::transaction({.id = id,
+                              .amount = amount,
+                              .categoryName = "Streaming",
+                              .categoryImageName = "tv",
+                              .date = date,
+                              .payee = "Video",
+                              .isChildRepeating = true});
 }
 
 class SubscriptionInsightsCalculatorTest : public ::testing::Test {

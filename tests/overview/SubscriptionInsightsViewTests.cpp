@@ -4,6 +4,7 @@
 #include "platform/Environment.h"
 #include "platform/UserDefaults.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,9 +21,15 @@ Date at(int y, int m, int d) {
 std::shared_ptr<const TransactionConformable> tx(const std::string& id, double amount, Date date,
                                                  std::optional<double> original = std::nullopt,
                                                  std::optional<std::string> code = std::nullopt) {
-    return std::make_shared<ReportTransaction>(id, amount, original, std::move(code), "Streaming", "tv", "c",
-                                               std::nullopt, std::nullopt, true, false, date, "a", "Wallet",
-                                               "Music " + id, std::nullopt, true, false, false);
+    return test::transaction({.id = id,
+                              .amount = amount,
+                              .amountOriginalCurrency = original,
+                              .currencyCode = std::move(code),
+                              .categoryName = "Streaming",
+                              .categoryImageName = "tv",
+                              .date = date,
+                              .payee = "Music " + id,
+                              .isChildRepeating = true});
 }
 
 struct RecordingDelegate : SubscriptionInsightsViewDelegate {

@@ -2,6 +2,8 @@
 #include "ZTSwiftUIComponents/overview/YearlyProjectionsCalculator.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,16 +17,16 @@ namespace {
 
 constexpr const char* zone = "Europe/Berlin";
 
-Date at(int y, int m, int d, int h = 12) {
-    return *Calendar(zone).date(y, m, d, h);
-}
+using test::at;
 
 std::shared_ptr<const TransactionConformable> tx(double amount, bool isExpense, Date date,
                                                  const std::string& category = "Food",
                                                  const std::string& image = "cart") {
-    return std::make_shared<ReportTransaction>("t", amount, std::nullopt, std::nullopt, category, image, "c",
-                                               std::nullopt, std::nullopt, isExpense, false, date, "a",
-                                               "Wallet", std::nullopt, std::nullopt, false, false, false);
+    return test::transaction({.amount = amount,
+                              .categoryName = category,
+                              .categoryImageName = image,
+                              .isExpense = isExpense,
+                              .date = date});
 }
 
 class YearlyProjectionsCalculatorTest : public ::testing::Test {

@@ -3,6 +3,8 @@
 #include "platform/Console.h"
 #include "platform/Environment.h"
 #include "platform/ui/ViewQuery.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TransactionBuilder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,15 +14,15 @@ using ::testing::ElementsAre;
 
 namespace {
 
-Date at(int y, int m, int d) {
-    return *Calendar("Europe/Berlin").date(y, m, d, 12);
-}
+using test::at;
 
 std::shared_ptr<const TransactionConformable> tx(double amount, bool isExpense, Date date,
                                                  const std::string& category) {
-    return std::make_shared<ReportTransaction>("t", amount, std::nullopt, std::nullopt, category, "icon", "c",
-                                               std::nullopt, std::nullopt, isExpense, false, date, "a",
-                                               "Wallet", std::nullopt, std::nullopt, false, false, false);
+    return test::transaction({.amount = amount,
+                              .categoryName = category,
+                              .categoryImageName = "icon",
+                              .isExpense = isExpense,
+                              .date = date});
 }
 
 struct RecordingDelegate : YearlyProjectionsViewDelegate {

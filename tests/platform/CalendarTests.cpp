@@ -250,6 +250,25 @@ TEST(Calendar, DaysInMonthOfEveryMonth) {
             }
 }
 
+TEST(Calendar, MonthBoundsAndClampedDaysOfAMonth) {
+    // Berlin is UTC+1 in winter, UTC+2 in summer.
+    EXPECT_EQ(berlin.startOfMonth(utc(2024, 2, 17, 15)), utc(2024, 1, 31, 23));
+    EXPECT_EQ(berlin.endOfMonth(utc(2024, 2, 17, 15)), utc(2024, 2, 29, 22, 59, 59)); // leap year
+    EXPECT_EQ(berlin.endOfMonth(utc(2025, 2, 1, 12)), utc(2025, 2, 28, 22, 59, 59));
+    EXPECT_EQ(berlin.endOfMonth(utc(2025, 3, 10)), utc(2025, 3, 31, 21, 59, 59)); // the month changes clocks
+    EXPECT_EQ(berlin.startOfMonth(utc(2025, 3, 31, 22, 30)), utc(2025, 3, 31, 22)); // already April there
+
+    EXPECT_EQ(berlin.dayInMonth(utc(2025, 2, 10, 12), 31), utc(2025, 2, 27, 23)); // clamped to the 28th
+    EXPECT_EQ(berlin.dayInMonth(utc(2024, 2, 10, 12), 30), utc(2024, 2, 28, 23));
+    EXPECT_EQ(berlin.dayInMonth(utc(2025, 4, 10, 12), 1), utc(2025, 3, 31, 22));
+    // Santiago skips midnight when summer time starts (7 September 2025): the day starts at 01:00.
+    EXPECT_EQ(santiago.dayInMonth(utc(2025, 9, 20, 12), 7), santiago.startOfDay(utc(2025, 9, 7, 12)));
+
+    const Date notFinite{std::nan("")};
+    EXPECT_FALSE(berlin.dayInMonth(notFinite, 3));
+    EXPECT_TRUE(std::isnan(berlin.startOfMonth(notFinite).secondsSinceReferenceDate));
+}
+
 TEST(Calendar, CurrentFollowsTheEnvironmentAndCopiesAreIndependent) {
     {
         Environment::Override pin({.timeZone = "America/Santiago"});

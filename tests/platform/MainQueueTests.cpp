@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -85,4 +86,57 @@ TEST(Environment, OverrideNestsAndRestores) {
         EXPECT_EQ(Environment::current().timeZoneIdentifier(), "Europe/Berlin");
     }
     EXPECT_EQ(Environment::current().timeZoneIdentifier(), outerZone);
+}
+
+TEST(Environment, WithoutAMainQueueAskingForItFailsClearly) {
+    // The process default has none: work posted to it would silently never run.
+    const Environment::Override noQueue({});
+    try {
+        MainQueue::main();
+        FAIL() << "expected a logic_error";
+    } catch (const std::logic_error& error) {
+        EXPECT_NE(std::string(error.what()).find("main queue"), std::string::npos);
+    }
+}
+
+TEST(Environment, TheManualQueuesVirtualTimeIsTheClock) {
+    auto queue = std::make_shared<ManualMainQueue>();
+    const Environment::Override pinned({.now = Date{1000}, .mainQueue = queue});
+    std::vector<Date> seen;
+    queue->asyncAfter(2.5, [&] { seen.push_back(Environment::current().now()); });
+    queue->advance(4);
+    EXPECT_EQ(seen, std::vector<Date>{Date{1002.5}}); // delayed work sees its own moment
+    EXPECT_EQ(Environment::current().now(), Date{1004});
+
+    {
+        // A nested override keeps the moving clock, or restarts it from a new now.
+        const Environment::Override german({.locale = "de_DE"});
+        queue->advance(1);
+        EXPECT_EQ(Environment::current().now(), Date{1005});
+        const Environment::Override later({.now = Date{5000}});
+        queue->advance(1);
+        EXPECT_EQ(Environment::current().now(), Date{5001});
+    }
+    // A new queue alone carries on from the enclosing now and moves with its own time.
+    auto other = std::make_shared<ManualMainQueue>();
+    other->advance(100);
+    const Environment::Override switched({.mainQueue = other});
+    EXPECT_EQ(Environment::current().now(), Date{1006});
+    other->advance(10);
+    queue->advance(10);
+    EXPECT_EQ(Environment::current().now(), Date{1016});
+}
+
+TEST(Environment, AGivenClockWinsAndAStandingNowStandsStill) {
+    double ticks = 0;
+    {
+        const Environment::Override moving({.now = Date{1}, .clock = [&] { return Date{ticks += 1}; }});
+        EXPECT_EQ(Environment::current().now(), Date{1});
+        EXPECT_EQ(Environment::current().now(), Date{2});
+    }
+    auto queue = std::make_shared<ManualMainQueue>();
+    const Environment::Override fixed({.now = Date{7}});
+    const Environment::Override withClock({.clock = [] { return Date{9}; }, .mainQueue = queue});
+    queue->advance(3);
+    EXPECT_EQ(Environment::current().now(), Date{9});
 }
