@@ -3,6 +3,7 @@
 #include "MockDailyLimitCalculator.h"
 #include "MockDailyLimitStorage.h"
 #include "ZTSwiftUIComponents/overview/DailyLimitViewModel.h"
+#include "platform/Calendar.h"
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/NumberFormatter.h"
@@ -27,6 +28,8 @@ template <class T> void deliver(OverviewDatabase::Completion<T> completion, T va
     });
 }
 
+constexpr int daysToReview = 7;
+
 int storedCount(const char* key, int fallback) {
     return static_cast<int>(Environment::current().userDefaults().integer(key, fallback));
 }
@@ -37,8 +40,15 @@ MockOverviewDatabase::MockOverviewDatabase()
     : transactions_(ReportTransaction::demo()),
       visibleAccounts_(storedCount(visibleAccountsKey, defaultVisibleAccounts)),
       visibleShortcuts_(storedCount(visibleShortcutsKey, defaultVisibleShortcuts)) {
-    for (const auto& transaction : transactions_)
+    const Date now = Environment::current().now();
+    const Calendar calendar = Calendar::current();
+    const Date weekAgo =
+        calendar.startOfDay(calendar.adding(CalendarComponent::day, -(daysToReview - 1), now).value_or(now));
+    for (const auto& transaction : transactions_) {
         netWorth_ += transaction->amount();
+        if (transaction->date() >= weekAgo && transaction->date() <= now)
+            ++needingReview_;
+    }
 }
 
 std::vector<Shortcut> MockOverviewDatabase::shortcuts() const {

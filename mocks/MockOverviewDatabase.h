@@ -27,7 +27,9 @@ public:
     int visibleShortcutsInShortcutCard() const override { return visibleShortcuts_; }
     /// Also stored under visibleShortcutsKey.
     void setVisibleShortcutsInShortcutCard(int count) override;
-    int transactionsNeedingReviewCount() const override { return static_cast<int>(transactions_.size()); }
+    /// The demo transactions of the last seven days, today included: what a bank import since the
+    /// user's last review would leave, not the whole demo year.
+    int transactionsNeedingReviewCount() const override { return needingReview_; }
 
     void calculateNetWorth() override;
     void fetchGoals(Completion<std::vector<WidgetGoal>> completion) override;
@@ -55,6 +57,7 @@ public:
 private:
     ReportTransactionList transactions_;
     double netWorth_ = 0;
+    int needingReview_ = 0;
     int visibleAccounts_;
     int visibleShortcuts_;
 };

@@ -85,7 +85,8 @@ std::locale cataloguesFor(std::string_view identifier) {
     return c.locales.emplace(std::move(key), makeLocale(directory, identifier)).first->second;
 }
 
-std::string lookUp(std::string_view domain, std::string_view source, const std::locale& locale) {
+std::string lookUp(std::string_view domain, std::string_view source, const std::locale& locale,
+                   std::string_view context = {}) {
     std::string id(source);
     // gettext keeps the catalogue's header under the empty id.
     if (id.empty() || !std::has_facet<MessageFacet>(locale))
@@ -94,7 +95,8 @@ std::string lookUp(std::string_view domain, std::string_view source, const std::
     const int domainId = facet.domain(std::string(domain));
     if (domainId < 0)
         return id;
-    const char* translated = facet.get(domainId, nullptr, id.c_str());
+    const std::string contextName(context);
+    const char* translated = facet.get(domainId, context.empty() ? nullptr : contextName.c_str(), id.c_str());
     return translated ? std::string(translated) : id;
 }
 
@@ -107,6 +109,11 @@ std::string localizedString(std::string_view domain, std::string_view source,
 
 std::string L(std::string_view source, std::string_view /*comment*/) {
     return localizedString(libraryStringDomain, source, Environment::current().localeIdentifier());
+}
+
+std::string L(std::string_view source, std::string_view /*comment*/, TextContext context) {
+    return lookUp(libraryStringDomain, source, cataloguesFor(Environment::current().localeIdentifier()),
+                  context.name);
 }
 
 std::string LHost(std::string_view source, std::string_view /*comment*/) {

@@ -16,6 +16,14 @@ std::string L(std::string_view source, std::string_view comment = {});
 /// The same in the host's string table (domain "ZTFoundation").
 std::string LHost(std::string_view source, std::string_view comment = {});
 
+/// A gettext context ("msgctxt") that tells one use of a source text from another that a language
+/// translates differently (German "Einnahme" as a transaction's type, "Einnahmen" as a column).
+struct TextContext {
+    std::string_view name;
+};
+/// L() for a source text in a context: the catalogue's entry with that msgctxt, else the source.
+std::string L(std::string_view source, std::string_view comment, TextContext context);
+
 inline constexpr std::string_view libraryStringDomain = "ZTSwiftUIComponents";
 inline constexpr std::string_view hostStringDomain = "ZTFoundation";
 

@@ -117,19 +117,18 @@ ui::View CategoriesList::body() const {
                          })).accessibilityLabel(L("Select All"))));
     }
     content.push_back(ui::toolbarItem(
-        "more", ui::menu(L("More"), "ellipsis.circle",
-                         {ui::button(L("Merge"), "arrow.triangle.merge",
-                                     state_.action([model, weak = state_.weak()](State& s) {
-                                         s.categoriesToMerge.clear();
-                                         for (const auto& c : model->actualDataSource())
-                                             if (s.multiSelection.contains(c->id))
-                                                 s.categoriesToMerge.push_back(c);
-                                         s.merge.emplace(model, s.categoriesToMerge, [weak] {
-                                             if (const auto st = weak.lock())
-                                                 st->isShowingMergeCategories = false;
-                                         });
-                                         s.isShowingMergeCategories = !s.isShowingMergeCategories;
-                                     }))})));
+        "more",
+        ui::menu(L("More"), "ellipsis.circle",
+                 {ui::button(L("Merge"), "arrow.triangle.merge",
+                             state_.action([model, close = state_.setter(&State::isShowingMergeCategories,
+                                                                         false)](State& s) {
+                                 s.categoriesToMerge.clear();
+                                 for (const auto& c : model->actualDataSource())
+                                     if (s.multiSelection.contains(c->id))
+                                         s.categoriesToMerge.push_back(c);
+                                 s.merge.emplace(model, s.categoriesToMerge, close);
+                                 s.isShowingMergeCategories = !s.isShowingMergeCategories;
+                             }))})));
     content.push_back(ui::confirmationDialog(
                           L("Delete"), {}, state.confirmationShown, state_.binding(&State::confirmationShown),
                           {

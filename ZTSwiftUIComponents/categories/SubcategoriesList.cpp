@@ -82,19 +82,18 @@ ui::View SubcategoriesList::body() const {
                                   .role(ui::ButtonRole::destructive)
                                   .disabled(state.multiSelection.empty())));
         toolbar.push_back(ui::toolbarItem(
-            "mergeSelected", ui::button(L("Merge subcategories"), "arrow.triangle.merge",
-                                        state_.action([vm, model, weak = state_.weak()](State& st) {
-                                            WidgetSubcategoryList selected;
-                                            for (const auto& s : vm->filteredSubcategories())
-                                                if (st.multiSelection.contains(s->id))
-                                                    selected.push_back(s);
-                                            st.merge.emplace(model, vm, selected, [weak] {
-                                                if (const auto s = weak.lock())
-                                                    s->isShowingMerge = false;
-                                            });
-                                            st.isShowingMerge = true;
-                                        }))
-                                 .disabled(state.multiSelection.empty())));
+            "mergeSelected",
+            ui::button(
+                L("Merge subcategories"), "arrow.triangle.merge",
+                state_.action([vm, model, close = state_.setter(&State::isShowingMerge, false)](State& st) {
+                    WidgetSubcategoryList selected;
+                    for (const auto& s : vm->filteredSubcategories())
+                        if (st.multiSelection.contains(s->id))
+                            selected.push_back(s);
+                    st.merge.emplace(model, vm, selected, close);
+                    st.isShowingMerge = true;
+                }))
+                .disabled(state.multiSelection.empty())));
     }
 
     const auto confirmDelete = state_.action([vm, model](State& st) {

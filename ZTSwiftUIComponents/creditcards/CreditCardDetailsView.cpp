@@ -77,14 +77,19 @@ ui::View CreditCardDetailsView::body() const {
                 .id("lastCycleTransactions"));
     }
 
+    // Every statement opens its own cycle's purchases.
     std::vector<ui::View> statementViews;
     for (const auto& statement : statements)
         statementViews.push_back(
-            CreditCardLastStatementView(statement, currency, dates, referenceDate_, onPaymentDidPress_)
+            CreditCardLastStatementView(statement, currency, dates, referenceDate_, onPaymentDidPress_,
+                                        onViewTransactionsDidPress_
+                                            ? viewTransactions(statement->billingCycle(), true, false)
+                                            : std::function<void()>{})
                 .body());
 
+    // Without a counter the screen cannot know the cycle is empty, so it does not say so.
     std::vector<ui::View> transactions;
-    if (!numberOfTransactions_ || numberOfTransactions_(cycle) == 0)
+    if (numberOfTransactions_ && numberOfTransactions_(cycle) == 0)
         transactions.push_back(ui::text(L("No transactions for this billing cycle")).secondary());
     transactions.push_back(
         ui::button(L("View purchases"), "minus.square", viewTransactions(std::nullopt, true, false)));

@@ -24,7 +24,7 @@ public:
     using TransactionCounter = std::function<std::size_t(const DateInterval&)>;
 
     /// referenceDate is "today" for every comparison. Without a transaction counter the screen
-    /// knows of no transactions and says so.
+    /// does not know whether the cycle has transactions and claims neither.
     CreditCardDetailsView(std::shared_ptr<CreditCardDetailsProviding> details, std::string currencyCode,
                           Date referenceDate, std::function<void()> onPaymentDidPress,
                           ViewTransactionsAction onViewTransactionsDidPress = {},

@@ -12,10 +12,12 @@ namespace zt {
 CreditCardLastStatementView::CreditCardLastStatementView(std::shared_ptr<CreditCardLastStatement> statement,
                                                          NumberFormatter currencyFormatter,
                                                          DateFormatter dateFormatter, Date referenceDate,
-                                                         std::function<void()> onPaymentDidPress)
+                                                         std::function<void()> onPaymentDidPress,
+                                                         std::function<void()> onViewTransactionsDidPress)
     : statement_(std::move(statement)), currencyFormatter_(std::move(currencyFormatter)),
       dateFormatter_(std::move(dateFormatter)), referenceDate_(referenceDate),
-      onPaymentDidPress_(std::move(onPaymentDidPress)) {}
+      onPaymentDidPress_(std::move(onPaymentDidPress)),
+      onViewTransactionsDidPress_(std::move(onViewTransactionsDidPress)) {}
 
 ui::View CreditCardLastStatementView::body() const {
     const CreditCardLastStatement& statement = *statement_;
@@ -35,8 +37,12 @@ ui::View CreditCardLastStatementView::body() const {
                                                onPaymentDidPress_)
                   .body();
 
+    ui::View cycle = ui::label(formattedString(statement.billingCycle()), "calendar").id("statementCycle");
+    if (onViewTransactionsDidPress_)
+        cycle = ui::button(onViewTransactionsDidPress_, {std::move(cycle)}).id("statementTransactions");
+
     return ui::vstack({
-        ui::label(formattedString(statement.billingCycle()), "calendar").id("statementCycle"),
+        std::move(cycle),
         ui::figure(L("Remaining Due"), currencyFormatter_.stringOrDash(remainingDue), "remainingDue"),
         ui::progressBar(statement.progress()).foregroundColor(Theme::shared().accentColor).id("paidProgress"),
         ui::hstack({

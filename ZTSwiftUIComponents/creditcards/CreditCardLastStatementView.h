@@ -12,12 +12,14 @@
 namespace zt {
 
 /// One statement on the details screen: its cycle, what remains due with the share paid, paid
-/// and total amounts, then either congratulations (nothing remains) or the payment prompt.
+/// and total amounts, then either congratulations (nothing remains) or the payment prompt. Given a
+/// transactions action, the cycle opens the statement's transactions.
 class CreditCardLastStatementView {
 public:
     CreditCardLastStatementView(std::shared_ptr<CreditCardLastStatement> statement,
                                 NumberFormatter currencyFormatter, DateFormatter dateFormatter,
-                                Date referenceDate, std::function<void()> onPaymentDidPress);
+                                Date referenceDate, std::function<void()> onPaymentDidPress,
+                                std::function<void()> onViewTransactionsDidPress = {});
 
     ui::View body() const;
 
@@ -27,6 +29,7 @@ private:
     DateFormatter dateFormatter_;
     Date referenceDate_;
     std::function<void()> onPaymentDidPress_;
+    std::function<void()> onViewTransactionsDidPress_;
 };
 
 } // namespace zt

@@ -1,5 +1,6 @@
 #include "RemainingForPeriodView.h"
 
+#include "ZTSwiftUIComponents/overview/TransactionRow.h"
 #include "platform/DateFormatter.h"
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
@@ -9,18 +10,6 @@
 #include <utility>
 
 namespace zt {
-
-namespace {
-
-std::string transactionTitle(const ReportTransaction& t) {
-    if (t.payee() && !t.payee()->empty())
-        return *t.payee();
-    if (t.descriptionText() && !t.descriptionText()->empty())
-        return *t.descriptionText();
-    return t.categoryName().empty() ? std::string(uncategorizedSummaryTitle) : t.categoryName();
-}
-
-} // namespace
 
 ui::View categorySummaryRow(const CategorySummary& summary, const NumberFormatter& currencyFormatter) {
     return ui::row({
@@ -160,12 +149,9 @@ ui::View RemainingForPeriodView::transactionRow(const std::shared_ptr<ReportTran
                        ui::button(callIfSet(onDidTap, id),
                                   {
                                       ui::image(transaction->categoryImageName()),
-                                      ui::vstack({
-                                          ui::text(transactionTitle(*transaction)),
-                                          ui::text(dateFormatter.string(transaction->date()).value_or(""))
-                                              .secondary()
-                                              .font(ui::Font::caption),
-                                      }),
+                                      transactionTitleAndDate(
+                                          transactionTitle(*transaction, uncategorizedSummaryTitle),
+                                          transaction->date(), dateFormatter),
                                       ui::spacer(),
                                       ui::text(currencyFormatter_.stringOrDash(shown))
                                           .foregroundColor(transaction->signColor()),

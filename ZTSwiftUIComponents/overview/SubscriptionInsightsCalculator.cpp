@@ -106,9 +106,12 @@ void SubscriptionInsightsCalculator::rebuildInsights() {
     using TitleColor = SubscriptionInsightItem::TitleColor;
     std::vector<SubscriptionInsightItem> items;
     items.reserve(4);
-    items.push_back(
-        {LocaleNames::capitalized(L("Total this year", "Subscription insight: spent this calendar year")),
-         std::to_string(year), amountText(totals_.thisYear), TitleColor::label, "calendar"});
+    // Title case is English usage; a translation keeps its own capitalisation.
+    std::string thisYearTitle = L("Total this year", "Subscription insight: spent this calendar year");
+    if (thisYearTitle == "Total this year")
+        thisYearTitle = LocaleNames::capitalized(thisYearTitle);
+    items.push_back({std::move(thisYearTitle), std::to_string(year), amountText(totals_.thisYear),
+                     TitleColor::label, "calendar"});
     items.push_back({L("Total last year", "Subscription insight: spent last calendar year"),
                      std::to_string(year - 1), amountText(totals_.lastYear), TitleColor::systemOrange,
                      "calendar.badge.clock"});

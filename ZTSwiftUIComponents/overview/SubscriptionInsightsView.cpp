@@ -1,6 +1,7 @@
 #include "SubscriptionInsightsView.h"
 
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
+#include "ZTSwiftUIComponents/overview/TransactionRow.h"
 #include "platform/DateFormatter.h"
 #include "platform/StringTable.h"
 #include "platform/WeakCallback.h"
@@ -16,14 +17,6 @@ namespace {
 bool sameCurrency(std::string_view a, std::string_view b) {
     return std::ranges::equal(
         a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
-}
-
-std::string occurrenceTitle(const TransactionConformable& t) {
-    if (t.payee() && !t.payee()->empty())
-        return *t.payee();
-    if (t.descriptionText() && !t.descriptionText()->empty())
-        return *t.descriptionText();
-    return t.categoryName();
 }
 
 void chooseEmoji(SubscriptionInsightsCalculator& calculator,
@@ -78,6 +71,10 @@ ui::View SubscriptionInsightsView::body() const {
     std::vector<ui::View> transactionRows;
     if (!hasTransaction)
         transactionRows.push_back(ui::text(L("Select a repeating transaction")).secondary());
+    else if (c.transactions() && !c.transactions()->empty()) {
+        // The chosen subscription, named by its first occurrence (the one its identifier is).
+        transactionRows.push_back(transactionNameRow(*c.transactions()->front()).id("chosenTransaction"));
+    }
     transactionRows.push_back(
         ui::button(
             hasTransaction ? L("Change Transaction") : L("Select"),
@@ -121,12 +118,7 @@ ui::View SubscriptionInsightsView::body() const {
                                             d.subscriptionInsightsViewDidSelectOccurrence(id);
                                         }),
                            {
-                               ui::vstack({
-                                   ui::text(occurrenceTitle(*t)),
-                                   ui::text(dateFormatter.string(t->date()).value_or(""))
-                                       .secondary()
-                                       .font(ui::Font::caption),
-                               }),
+                               transactionTitleAndDate(transactionTitle(*t, {}), t->date(), dateFormatter),
                                ui::spacer(),
                                ui::vstack(std::move(amounts)),
                            })

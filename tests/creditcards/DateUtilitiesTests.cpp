@@ -226,8 +226,9 @@ TEST_F(DateUtilities, PaymentDueMessage) {
 
     Environment::Override german({.locale = "de_DE"});
     const AttributedText de = message(at(2025, 5, 12), at(2025, 5, 9), DateFormatter::withFormat("d. MMMM"));
-    EXPECT_EQ(de.string(), "Zahlung fällig in 3 Tage, bis 12. Mai");
-    EXPECT_THAT(de.boldRanges(), ElementsAre(TextRange{19, 6}, TextRange{31, 7})); // "ä" is two bytes
+    // Reads with the host's plural word in the nominative, the case it is given in.
+    EXPECT_EQ(de.string(), "Noch 3 Tage bis zur Fälligkeit am 12. Mai");
+    EXPECT_THAT(de.boldRanges(), ElementsAre(TextRange{5, 6}, TextRange{35, 7})); // "ä" is two bytes
 }
 
 TEST_F(DateUtilities, CurrentBillingCycle) {

@@ -175,7 +175,7 @@ TEST_F(DailyLimitViewsTest, ScreensAreTranslatedToGerman) {
     ui::press(screen.body(), "Tageslimit ändern");
     const auto body = screen.body();
     for (const char* shown :
-         {"Heute", "Nicht in Berechnungen enthalten", "Keine Transaktionen", "Dein Tagesbudget"})
+         {"Heute", "Nicht in Berechnungen enthalten", "Keine Buchungen", "Dein Tagesbudget"})
         EXPECT_TRUE(ui::exists(body, shown)) << shown;
     EXPECT_TRUE(ui::exists(DailyLimitInformationView().body(), "So berechnen wir dein Tageslimit"));
 }

@@ -1,6 +1,7 @@
 #include "ZTSwiftUIComponents/overview/AccountsCardView.h"
 #include "ZTSwiftUIComponents/overview/DaysUntilCardView.h"
 #include "ZTSwiftUIComponents/overview/RemainingForPeriodCardView.h"
+#include "ZTSwiftUIComponents/overview/ReusableSummaryCardView.h"
 #include "ZTSwiftUIComponents/overview/ReviewTransactionsScreen.h"
 #include "ZTSwiftUIComponents/overview/ShortcutsCardView.h"
 #include "ZTSwiftUIComponents/overview/TopCategoriesCardView.h"
@@ -227,6 +228,16 @@ TEST_F(OverviewCardsTest, RemainingForPeriodWithoutAnEntrySaysSo) {
     const auto body = RemainingForPeriodCardView(item, "May 2025").body();
     EXPECT_TRUE(ui::exists(body, "$12.00") && ui::exists(body, "May 2025"));
     EXPECT_EQ(ui::findAs<ui::ProgressBar>(body, ui::byId("progress")).color, ui::Color(0, 1, 0));
+}
+
+TEST_F(OverviewCardsTest, SummaryColumnsArePluralBesideEachOtherInGerman) {
+    const ReusableSummaryCardView card{{"Monat", "Mai", "$1", "$2", "50%", 0.4, Color{}, "$1"}};
+    EXPECT_TRUE(ui::exists(card.body(), "Income") && ui::exists(card.body(), "Expenses"));
+    const Environment::Override german({.locale = "de_DE"});
+    const auto body = card.body();
+    EXPECT_TRUE(ui::exists(body, "Ausgaben"));
+    EXPECT_TRUE(ui::exists(body, "Einnahmen"));
+    EXPECT_FALSE(ui::exists(body, "Einnahme")); // the transaction type's word stays apart
 }
 
 TEST_F(OverviewCardsTest, ReviewMarksFlipOneByOneOrAllAtOnce) {

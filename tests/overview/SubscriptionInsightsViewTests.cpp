@@ -6,6 +6,7 @@
 #include "platform/ui/ViewQuery.h"
 #include "support/TransactionBuilder.h"
 
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,11 @@ TEST_F(SubscriptionInsightsViewTest, ShowsInsightsOccurrencesAndEmoji) {
     auto body = view.body();
     EXPECT_TRUE(ui::exists(body, ui::byText("Change Transaction")));
     EXPECT_FALSE(ui::exists(body, ui::byText("Select a repeating transaction")));
+    // The chosen subscription is named above the button that changes it.
+    EXPECT_THAT(ui::visibleTexts(ui::find(body, ui::byId("chosenTransaction"))),
+                ElementsAre("Music m1", "Streaming"));
+    const auto texts = ui::visibleTexts(body);
+    EXPECT_LT(std::ranges::find(texts, "Music m1"), std::ranges::find(texts, "Change Transaction"));
     const auto& thisYear = ui::find(body, ui::byId("insight-calendar"));
     EXPECT_THAT(ui::visibleTexts(thisYear), ElementsAre("Total This Year", "2025", "$20.79"));
     EXPECT_EQ(ui::findAs<ui::Image>(body, ui::byId("insight-calendar.badge.clock")).color,
@@ -98,7 +104,7 @@ TEST_F(SubscriptionInsightsViewTest, GermanTexts) {
     SubscriptionInsightsView view(std::make_shared<SubscriptionInsightsCalculator>(
         TransactionConformableList{tx("m1", 5, at(2024, 3, 1))}, "de_DE"));
     const auto texts = ui::visibleTexts(view.body());
-    for (const char* expected : {"Abo-Einblicke", "Summe Dieses Jahr", "Summe letztes Jahr",
+    for (const char* expected : {"Abo-Einblicke", "Summe dieses Jahr", "Summe letztes Jahr",
                                  "Anzahl der Buchungen", "Buchung ändern"})
         EXPECT_NE(std::ranges::find(texts, expected), texts.end()) << expected;
 }

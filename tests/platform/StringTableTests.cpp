@@ -30,6 +30,7 @@ TEST(StringTable, EnglishIsTheSourceText) {
     Environment::Override env({.locale = "en_US", .timeZone = "UTC"});
     EXPECT_EQ(L(paymentDue, paymentDueComment), paymentDue);
     EXPECT_EQ(LHost("days"), "days");
+    EXPECT_EQ(L("Income", "A column title", TextContext{"column"}), "Income");
     EXPECT_EQ(paymentDueMessage(3, Date::fromUnixSeconds(1747008000)),
               "Payment due in 3 days, by May 12, 2025");
     EXPECT_EQ(paymentDueMessage(1, Date::fromUnixSeconds(1747008000)),
@@ -38,11 +39,15 @@ TEST(StringTable, EnglishIsTheSourceText) {
 
 TEST(StringTable, GermanTablesOfBothDomains) {
     Environment::Override env({.locale = "de_DE", .timeZone = "Europe/Berlin"});
-    EXPECT_EQ(L(paymentDue, paymentDueComment), "Zahlung fällig in %@, bis %@");
+    EXPECT_EQ(L(paymentDue, paymentDueComment), "Noch %@ bis zur Fälligkeit am %@");
     EXPECT_EQ(paymentDueMessage(3, Date::fromUnixSeconds(1747008000)),
-              "Zahlung fällig in 3 Tage, bis 12.05.2025");
+              "Noch 3 Tage bis zur Fälligkeit am 12.05.2025");
     EXPECT_EQ(LHost("Allow notifications"), "Mitteilungen erlauben");
     EXPECT_EQ(LHost("None"), "Keine");
+    // A context keeps two uses of one English word apart; an unknown context finds nothing.
+    EXPECT_EQ(L("Income", "Transaction type"), "Einnahme");
+    EXPECT_EQ(L("Income", "A column title", TextContext{"column"}), "Einnahmen");
+    EXPECT_EQ(L("Income", "", TextContext{"no such context"}), "Income");
     // Each domain answers only for its own texts.
     EXPECT_EQ(L("days"), "days");
     EXPECT_EQ(LHost(paymentDue), paymentDue);
