@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -137,9 +138,12 @@ bool replaceAtomically(const fs::path& file, int directoryFd, std::string_view c
 
 /// The instant as "20250314T101500Z", for names that sort by time.
 std::string utcStamp(Date date) {
-    const auto seconds = static_cast<std::time_t>(date.unixSeconds());
-    std::tm utc{};
     char text[32] = "unknown-time";
+    const double unix = date.unixSeconds();
+    if (!(std::abs(unix) < 1e15)) // also NaN: no year to print
+        return text;
+    const auto seconds = static_cast<std::time_t>(unix);
+    std::tm utc{};
     if (::gmtime_r(&seconds, &utc))
         std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
     return text;

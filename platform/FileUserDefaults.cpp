@@ -216,11 +216,11 @@ FileUserDefaults::Contents FileUserDefaults::decode(std::string_view json) {
 
 std::string FileUserDefaults::encode(const std::map<std::string, Value>& values) {
     Json object = Json::object();
-    for (const auto& [key, value] : values) {
+    for (const auto& entry : values) {
         // JSON has no form for them; null in their place would read as something not ours.
-        if (const auto* d = std::get_if<double>(&value); d && !std::isfinite(*d))
+        if (const auto* d = std::get_if<double>(&entry.second); d && !std::isfinite(*d))
             continue;
-        std::visit([&](const auto& v) { object[key] = v; }, value);
+        std::visit([&](const auto& v) { object[entry.first] = v; }, entry.second);
     }
     // Invalid UTF-8 is replaced rather than thrown about: a setting is not worth a crash.
     return object.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
