@@ -10,7 +10,6 @@
 
 #include <array>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -207,11 +206,10 @@ TEST_F(CreditCardStoreFile, AKillBeforeAnyReplacementOfAnUpdateKeepsEveryCard) {
 }
 
 // Kills at moments the test does not choose: after 1 to 3 finished updates, wherever the next
-// one is. ZT_KILL_ROUNDS raises the count for a long run by hand.
+// one is.
 TEST_F(CreditCardStoreFile, KillsDuringUpdatesNeverTearTheFileOrLoseACard) {
     const std::string initial = threeCardFile();
-    const char* rounds = std::getenv("ZT_KILL_ROUNDS");
-    const int count = rounds ? std::atoi(rounds) : 30;
+    const int count = zt::test::killRounds(30);
     place(initial);
     for (int round = 0; round < count; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));

@@ -189,7 +189,7 @@ TEST_F(FileUserDefaultsTest, ACrashBetweenWritingAndRenamingLosesNothing) {
 TEST_F(FileUserDefaultsTest, KilledWritersNeverTearTheFile) {
     AtomicFile::setSyncForTesting(false); // a killed process loses nothing without syncing either
     FileUserDefaults(file).set("bankingAvailabilityCardDismissed", true);
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0, rounds = zt::test::killRounds(20); round < rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         const bool killed = zt::test::killAfterSteps(
             [&](const auto& report) {

@@ -46,4 +46,9 @@ bool killAfterSteps(const std::function<void(const std::function<void()>& report
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
+int killRounds(int fallback) {
+    const char* rounds = std::getenv("ZT_KILL_ROUNDS");
+    return rounds ? std::atoi(rounds) : fallback;
+}
+
 } // namespace zt::test

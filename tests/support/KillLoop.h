@@ -11,4 +11,7 @@ namespace zt::test {
 /// whether the child was killed, rather than ending or failing on its own first.
 bool killAfterSteps(const std::function<void(const std::function<void()>& report)>& work, int steps);
 
+/// How many kills a test makes: fallback, or ZT_KILL_ROUNDS for a long run by hand.
+int killRounds(int fallback);
+
 } // namespace zt::test
