@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ZTSwiftUIComponents/host/ExchangeRate.h"
+#include "ZTSwiftUIComponents/transactions/ExchangeRateEditView.h"
+#include "platform/Binding.h"
+#include "platform/NumberFormatter.h"
+#include "platform/ui/View.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zt {
+
+/// Shows the amount converted by the entry's exchange rate; a tap opens the sheet that overrides
+/// the rate.
+class ExchangeRateButton {
+public:
+    /// Kept by whoever shows the button, so an open sheet and what is typed in it survive redraws.
+    struct State {
+        bool editCurrencyRate = false;
+        std::optional<ExchangeRateEditView> editView;
+    };
+
+    ExchangeRateButton(Binding<std::optional<ExchangeRate>> exchangeRate, double amount,
+                       NumberFormatter currencyFormatter,
+                       std::shared_ptr<State> state = std::make_shared<State>());
+
+    /// amount × rate in the currency formatter; "--" without a rate, "000" when it cannot be
+    /// formatted.
+    std::string label() const;
+    /// Opens the edit sheet.
+    void open() const;
+    bool isEditing() const { return state_->editCurrencyRate; }
+
+    ui::View body() const;
+
+private:
+    Binding<std::optional<ExchangeRate>> exchangeRate_;
+    double amount_;
+    NumberFormatter currencyFormatter_;
+    std::shared_ptr<State> state_;
+};
+
+} // namespace zt

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ZTSwiftUIComponents/host/ZTBaseRepeating.h"
+#include "platform/ui/View.h"
+
+#include <memory>
+
+namespace zt {
+
+/// "Stop Repeating" with its confirmation: switches the series off; what it booked so far stays.
+/// Copies share the dialog's state.
+class StopRepeatingView {
+public:
+    explicit StopRepeatingView(std::shared_ptr<ZTBaseRepeating> repeating);
+
+    ui::View body() const;
+
+private:
+    std::shared_ptr<ZTBaseRepeating> repeating_;
+    std::shared_ptr<bool> isConfirming_ = std::make_shared<bool>(false);
+};
+
+} // namespace zt

@@ -1,0 +1,75 @@
+#include "TransferSourceView.h"
+
+#include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
+#include "ZTSwiftUIComponents/transactions/IncomeOrExpenseView.h"
+#include "ZTSwiftUIComponents/transactions/TransferAccountListView.h"
+#include "platform/StringTable.h"
+
+#include <utility>
+
+namespace zt {
+
+bool isMulticurrencyTransfer(const std::optional<WidgetAccount>& source,
+                             const std::optional<WidgetAccount>& destination) {
+    return source && destination && !sameCurrencyCode(source->currencyCode, destination->currencyCode);
+}
+
+TransferSourceView::TransferSourceView(std::shared_ptr<TransactionEntryContainerViewModel> viewModel,
+                                       std::function<void(TransactionEntryField)> onFocus)
+    : viewModel_(std::move(viewModel)), onFocus_(std::move(onFocus)) {}
+
+std::vector<WidgetAccount> TransferSourceView::destinationAccounts() const {
+    if (viewModel_->destinationTransferAccounts)
+        return *viewModel_->destinationTransferAccounts;
+    std::vector<WidgetAccount> out;
+    const auto& source = viewModel_->selectedAccount();
+    for (const auto& account : viewModel_->accounts())
+        if (!source || account.id != source->id)
+            out.push_back(account);
+    return out;
+}
+
+ui::View TransferSourceView::body() const {
+    const auto vm = viewModel_;
+    const auto& locale = vm->formatter.localeIdentifier();
+    const auto listFormatter = makeAppBasedCurrencyFormatter();
+    const bool isEditing = vm->isEditMode;
+
+    std::vector<ui::View> views{
+        ui::section({amountField(
+            Binding<std::string>([vm] { return vm->amountText(); },
+                                 [vm](std::string text) { vm->amountText.set(std::move(text)); }),
+            TransactionEntryField::transferSource, onFocus_, locale, "amount")}),
+        TransferAccountListView(L("From", "Header of a transfer's source accounts"), vm->accounts(),
+                                Binding<std::optional<WidgetAccount>>([vm] { return vm->selectedAccount(); },
+                                                                      [vm](std::optional<WidgetAccount> a) {
+                                                                          vm->setSelectedAccount(
+                                                                              std::move(a));
+                                                                      }),
+                                listFormatter, isEditing)
+            .body()
+            .id("sourceAccounts"),
+        TransferAccountListView(
+            L("To", "Header of a transfer's destination accounts"), destinationAccounts(),
+            Binding<std::optional<WidgetAccount>>(
+                [vm] { return vm->selectedReceiverAccount(); },
+                [vm](std::optional<WidgetAccount> a) { vm->selectedReceiverAccount.set(std::move(a)); }),
+            listFormatter, isEditing)
+            .body()
+            .id("destinationAccounts"),
+    };
+    if (isMulticurrencyTransfer(vm->selectedAccount(), vm->selectedReceiverAccount())) {
+        std::vector<ui::View> received{amountField(
+            Binding<std::string>([vm] { return vm->amountReceiverText(); },
+                                 [vm](std::string text) { vm->amountReceiverText.set(std::move(text)); }),
+            TransactionEntryField::transferDestination, onFocus_, locale, "receivedAmount")};
+        if (const auto& rate = vm->destinationExchangeRateFormatted())
+            received.push_back(
+                ui::text(*rate).font(ui::Font::caption).secondary().id("destinationExchangeRate"));
+        views.push_back(ui::section(L("Received", "Header of the amount a transfer's destination receives"),
+                                    std::move(received)));
+    }
+    return ui::group(std::move(views));
+}
+
+} // namespace zt
