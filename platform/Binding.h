@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Published.h"
+
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -28,5 +31,15 @@ private:
     std::function<T()> get_;
     std::function<void(T)> set_;
 };
+
+/// A binding to a published member of a shared owner (which it keeps alive): it reads the value
+/// and assigns it with set(). Members whose assignment has a rule are read-only and cannot be
+/// bound this way; bind their setter with the two-function constructor.
+template <class Object, class Owner, class T>
+requires std::derived_from<Object, Owner> Binding<T> binding(std::shared_ptr<Object> object,
+                                                             Published<T> Owner::*member) {
+    return Binding<T>([object, member] { return ((*object).*member)(); },
+                      [object, member](T value) { ((*object).*member).set(std::move(value)); });
+}
 
 } // namespace zt

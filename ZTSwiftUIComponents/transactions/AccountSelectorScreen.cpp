@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/transactions/TransferAccountItemView.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zt {

@@ -11,18 +11,15 @@ EditChildRepeatingTransactionButton::EditChildRepeatingTransactionButton(
     : repeating_(std::move(repeating)) {}
 
 ui::View EditChildRepeatingTransactionButton::body() const {
-    const auto state = state_;
-    const auto repeating = repeating_;
     return ui::group({
         ui::button(L("Edit Repeating Transactions"), "repeat",
-                   [state, repeating] {
-                       state->screen.emplace(repeating);
-                       state->isPresented = true;
-                   })
+                   state_.action([repeating = repeating_](State& s) {
+                       s.screen.emplace(repeating);
+                       s.isPresented = true;
+                   }))
             .id("editRepeatingTransactions"),
-        ui::sheet(L("Repeating Transactions"), state->isPresented,
-                  [state](bool presented) { state->isPresented = presented; },
-                  {state->screen ? state->screen->body() : ui::group()}),
+        ui::sheet(L("Repeating Transactions"), state_->isPresented, state_.binding(&State::isPresented),
+                  {state_->isPresented && state_->screen ? state_->screen->body() : ui::group()}),
     });
 }
 

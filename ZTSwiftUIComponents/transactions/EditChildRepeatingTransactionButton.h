@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/host/ZTBaseRepeating.h"
 #include "ZTSwiftUIComponents/transactions/EditChildRepeatingTransactionsScreen.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <memory>
@@ -19,10 +20,11 @@ public:
 private:
     struct State {
         bool isPresented = false;
+        // Made when the sheet opens, so the list it keeps lives as long as the sheet.
         std::optional<EditChildRepeatingTransactionsScreen> screen;
     };
     std::shared_ptr<ZTBaseRepeating> repeating_;
-    std::shared_ptr<State> state_ = std::make_shared<State>();
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

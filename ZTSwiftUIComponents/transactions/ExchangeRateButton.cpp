@@ -8,7 +8,7 @@
 namespace zt {
 
 ExchangeRateButton::ExchangeRateButton(Binding<std::optional<ExchangeRate>> exchangeRate, double amount,
-                                       NumberFormatter currencyFormatter, std::shared_ptr<State> state)
+                                       NumberFormatter currencyFormatter, ui::ScreenState<State> state)
     : exchangeRate_(std::move(exchangeRate)), amount_(amount),
       currencyFormatter_(std::move(currencyFormatter)), state_(std::move(state)) {}
 
@@ -19,33 +19,38 @@ std::string ExchangeRateButton::label() const {
     return currencyFormatter_.string(amount_ * rate->rate).value_or("000");
 }
 
+void ExchangeRateButton::open(const std::weak_ptr<State>& weak,
+                              const Binding<std::optional<ExchangeRate>>& exchangeRate) {
+    const auto state = weak.lock();
+    if (!state)
+        return;
+    // The sheet's presented flag is the button's, reached weakly like every action of the tree.
+    state->editView.emplace(
+        exchangeRate,
+        Binding<bool>(
+            [weak] {
+                const auto s = weak.lock();
+                return s && s->editCurrencyRate;
+            },
+            weakCallback(weak, [](State& s, bool presented) { s.editCurrencyRate = presented; })),
+        NumberFormatter::decimal(Environment::current().localeIdentifier()));
+    state->editCurrencyRate = true;
+    state->editView->onAppear();
+}
+
 void ExchangeRateButton::open() const {
-    const std::weak_ptr<State> weak = state_;
-    state_->editView.emplace(exchangeRate_,
-                             Binding<bool>(
-                                 [weak] {
-                                     const auto s = weak.lock();
-                                     return s && s->editCurrencyRate;
-                                 },
-                                 [weak](bool presented) {
-                                     if (const auto s = weak.lock())
-                                         s->editCurrencyRate = presented;
-                                 }),
-                             NumberFormatter::decimal(Environment::current().localeIdentifier()));
-    state_->editCurrencyRate = true;
-    state_->editView->onAppear();
+    open(state_.weak(), exchangeRate_);
 }
 
 ui::View ExchangeRateButton::body() const {
-    const auto self = *this;
-    const auto state = state_;
+    const auto& state = *state_;
     return ui::group({
-        ui::button(label(), "arrow.left.arrow.right", [self] { self.open(); })
+        ui::button(label(), "arrow.left.arrow.right",
+                   [weak = state_.weak(), rate = exchangeRate_] { open(weak, rate); })
             .accessibilityLabel(L("Exchange rate", "Button showing the converted amount"))
             .id("exchangeRateButton"),
-        ui::sheet(L("Adjust Exchange Rate"), state->editCurrencyRate,
-                  [state](bool presented) { state->editCurrencyRate = presented; },
-                  {state->editView ? state->editView->body() : ui::group()}),
+        ui::sheet(L("Adjust Exchange Rate"), state.editCurrencyRate, state_.binding(&State::editCurrencyRate),
+                  {state.editCurrencyRate && state.editView ? state.editView->body() : ui::group()}),
     });
 }
 

@@ -4,9 +4,9 @@
 #include "ZTSwiftUIComponents/transactions/ExchangeRateEditView.h"
 #include "platform/Binding.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,12 +19,12 @@ public:
     /// Kept by whoever shows the button, so an open sheet and what is typed in it survive redraws.
     struct State {
         bool editCurrencyRate = false;
+        // Made when the sheet opens.
         std::optional<ExchangeRateEditView> editView;
     };
 
     ExchangeRateButton(Binding<std::optional<ExchangeRate>> exchangeRate, double amount,
-                       NumberFormatter currencyFormatter,
-                       std::shared_ptr<State> state = std::make_shared<State>());
+                       NumberFormatter currencyFormatter, ui::ScreenState<State> state = {});
 
     /// amount × rate in the currency formatter; "--" without a rate, "000" when it cannot be
     /// formatted.
@@ -36,10 +36,13 @@ public:
     ui::View body() const;
 
 private:
+    static void open(const std::weak_ptr<State>& weak,
+                     const Binding<std::optional<ExchangeRate>>& exchangeRate);
+
     Binding<std::optional<ExchangeRate>> exchangeRate_;
     double amount_;
     NumberFormatter currencyFormatter_;
-    std::shared_ptr<State> state_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/host/ExchangeRate.h"
 #include "platform/Binding.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <memory>
@@ -26,15 +27,28 @@ public:
     /// The typed rate, when it is wholly a positive number in the formatter's locale.
     std::optional<double> newRate() const;
     bool isUpdateEnabled() const;
-    bool isNewRateFocused() const;
+    bool isNewRateFocused() const { return state_->isNewRateFocused; }
     /// Writes the typed rate into the existing rate, plays a haptic and closes one second later.
     void update() const;
 
     ui::View body() const;
 
 private:
-    struct State;
-    std::shared_ptr<State> state_;
+    struct State {
+        Binding<std::optional<ExchangeRate>> exchangeRate;
+        Binding<bool> isPresented;
+        NumberFormatter formatter;
+        std::string newExchangeRateValue{};
+        std::string currentAccountCurrency{};
+        std::string currentConvertedCurrency{};
+        bool isNewRateFocused = false;
+        // Set by "Update" until the sheet closes, so a second press cannot schedule a second close.
+        bool isClosing = false;
+    };
+    static std::optional<double> newRate(const State& state);
+    static void update(const std::weak_ptr<State>& weak);
+
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

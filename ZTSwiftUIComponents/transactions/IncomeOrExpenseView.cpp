@@ -30,27 +30,22 @@ ui::View amountField(const Binding<std::string>& text, TransactionEntryField fie
 IncomeOrExpenseView::IncomeOrExpenseView(std::shared_ptr<TransactionEntryContainerViewModel> viewModel,
                                          std::function<void(TransactionEntryField)> onFocus,
                                          std::function<void()> onEditDescription,
-                                         std::shared_ptr<ExchangeRateButton::State> exchangeRateButton)
+                                         ui::ScreenState<ExchangeRateButton::State> exchangeRateButton)
     : viewModel_(std::move(viewModel)), onFocus_(std::move(onFocus)),
       onEditDescription_(std::move(onEditDescription)), exchangeRateButton_(std::move(exchangeRateButton)) {}
 
 ui::View IncomeOrExpenseView::body() const {
     const auto vm = viewModel_;
     const auto& locale = vm->formatter.localeIdentifier();
-    std::vector<ui::View> rows{
-        amountField(Binding<std::string>([vm] { return vm->amountText(); },
-                                         [vm](std::string text) { vm->amountText.set(std::move(text)); }),
-                    TransactionEntryField::expenseOrIncome, onFocus_, locale, "amount")};
+    std::vector<ui::View> rows{amountField(binding(vm, &TransactionEntryContainerViewModel::amountText),
+                                           TransactionEntryField::expenseOrIncome, onFocus_, locale,
+                                           "amount")};
 
     if (const auto& rate = vm->exchangeRate())
-        rows.push_back(
-            ExchangeRateButton(Binding<std::optional<ExchangeRate>>([vm] { return vm->exchangeRate(); },
-                                                                    [vm](std::optional<ExchangeRate> r) {
-                                                                        vm->exchangeRate.set(std::move(r));
-                                                                    }),
-                               amountValue(vm->amountText(), locale).value_or(0),
-                               makeCurrencyFormatter(rate->toCurrencyCode), exchangeRateButton_)
-                .body());
+        rows.push_back(ExchangeRateButton(binding(vm, &TransactionEntryContainerViewModel::exchangeRate),
+                                          amountValue(vm->amountText(), locale).value_or(0),
+                                          makeCurrencyFormatter(rate->toCurrencyCode), exchangeRateButton_)
+                           .body());
 
     const auto& account = vm->selectedAccount();
     rows.push_back(

@@ -20,7 +20,7 @@ public:
     IncomeOrExpenseView(std::shared_ptr<TransactionEntryContainerViewModel> viewModel,
                         std::function<void(TransactionEntryField)> onFocus,
                         std::function<void()> onEditDescription,
-                        std::shared_ptr<ExchangeRateButton::State> exchangeRateButton);
+                        ui::ScreenState<ExchangeRateButton::State> exchangeRateButton);
 
     ui::View body() const;
 
@@ -28,7 +28,7 @@ private:
     std::shared_ptr<TransactionEntryContainerViewModel> viewModel_;
     std::function<void(TransactionEntryField)> onFocus_;
     std::function<void()> onEditDescription_;
-    std::shared_ptr<ExchangeRateButton::State> exchangeRateButton_;
+    ui::ScreenState<ExchangeRateButton::State> exchangeRateButton_;
 };
 
 /// The amount text field of the entry screen bound to field, with its invalid mark: typing moves

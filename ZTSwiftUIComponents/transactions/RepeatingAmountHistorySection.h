@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AmountInput.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -24,8 +26,15 @@ public:
     ui::View body() const;
 
 private:
-    struct State;
-    std::shared_ptr<State> state_;
+    struct State {
+        double transactionAmount = 0;
+        std::optional<std::string> currencyCode{};
+        std::string newAmountLabel{};
+        std::function<void(double)> onDidUpdate{};
+        bool isEditing = false;
+        AmountField newAmount{};
+    };
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/host/ZTBaseRepeating.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <memory>
@@ -16,8 +17,11 @@ public:
     ui::View body() const;
 
 private:
+    struct State {
+        bool isConfirming = false;
+    };
     std::shared_ptr<ZTBaseRepeating> repeating_;
-    std::shared_ptr<bool> isConfirming_ = std::make_shared<bool>(false);
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

@@ -28,11 +28,10 @@ struct TransactionEntryContainerScreen::State {
     std::optional<TransactionEntryField> focusedField;
     bool hasAppeared = false;
     bool locationPressed = false;
-    std::shared_ptr<ExchangeRateButton::State> exchangeRateButton =
-        std::make_shared<ExchangeRateButton::State>();
+    ui::ScreenState<ExchangeRateButton::State> exchangeRateButton{};
     // The last values seen, so only a real change counts as one.
-    TransactionType type;
-    std::string amountText;
+    TransactionType type = TransactionType::expense;
+    std::string amountText{};
     Subscription typeChanges, amountChanges, accountChanges, alertChanges, placeChanges;
 
     // The amount field of the entry's kind takes the focus, felt as a tap.
@@ -67,13 +66,12 @@ TransactionEntryContainerScreen::TransactionEntryContainerScreen(
     std::function<void()> onDidSave)
     : viewModel_(std::move(viewModel)), store_(std::move(store)),
       categoryPickerView_(std::move(categoryPickerView)), attachmentView_(std::move(attachmentView)),
-      accountEntryScreen_(std::move(accountEntryScreen)), onDidSave_(std::move(onDidSave)),
-      state_(std::make_shared<State>()) {
+      accountEntryScreen_(std::move(accountEntryScreen)), onDidSave_(std::move(onDidSave)) {
     state_->type = viewModel_->type();
     state_->amountText = viewModel_->amountText();
     // Observers hold the model and the state weakly: the model owns the signals they sit in.
     const std::weak_ptr<ViewModel> weakVm = viewModel_;
-    const std::weak_ptr<State> weakState = state_;
+    const std::weak_ptr<State> weakState = state_.weak();
 
     state_->typeChanges = viewModel_->type.observe([weakState](const TransactionType& type) {
         const auto state = weakState.lock();
@@ -120,31 +118,39 @@ void TransactionEntryContainerScreen::onAppear() const {
     if (state_->hasAppeared)
         return;
     state_->hasAppeared = true;
-    MainQueue::main().asyncAfter(
-        0.3, [weakVm = std::weak_ptr<ViewModel>(viewModel_), weakState = std::weak_ptr<State>(state_)] {
-            const auto vm = weakVm.lock();
-            const auto state = weakState.lock();
-            if (vm && state)
-                state->focusAmount(vm->type());
-        });
+    MainQueue::main().asyncAfter(0.3,
+                                 state_.action([weakVm = std::weak_ptr<ViewModel>(viewModel_)](State& s) {
+                                     if (const auto vm = weakVm.lock())
+                                         s.focusAmount(vm->type());
+                                 }));
+}
+
+std::function<void()> TransactionEntryContainerScreen::saveAction() const {
+    return [vm = viewModel_, onDidSave = onDidSave_, dismiss = dismiss] {
+        CalculatorBarView::evaluate(binding(vm, &ViewModel::amountText));
+        if (!vm->save())
+            return;
+        if (onDidSave)
+            onDidSave();
+        if (dismiss)
+            dismiss();
+    };
+}
+
+std::function<void()> TransactionEntryContainerScreen::cancelAction() const {
+    return [vm = viewModel_, dismiss = dismiss] {
+        vm->cancel();
+        if (dismiss)
+            dismiss();
+    };
 }
 
 void TransactionEntryContainerScreen::save() const {
-    CalculatorBarView::evaluate(
-        Binding<std::string>([vm = viewModel_] { return vm->amountText(); },
-                             [vm = viewModel_](std::string t) { vm->amountText.set(std::move(t)); }));
-    if (!viewModel_->save())
-        return;
-    if (onDidSave_)
-        onDidSave_();
-    if (dismiss)
-        dismiss();
+    saveAction()();
 }
 
 void TransactionEntryContainerScreen::cancel() const {
-    viewModel_->cancel();
-    if (dismiss)
-        dismiss();
+    cancelAction()();
 }
 
 std::optional<TransactionEntryField> TransactionEntryContainerScreen::focusedField() const {
@@ -161,11 +167,9 @@ std::optional<CalculatorBarView> TransactionEntryContainerScreen::calculatorBar(
         return std::nullopt;
     const auto vm = viewModel_;
     auto text = field == TransactionEntryField::transferDestination
-                    ? Binding<std::string>([vm] { return vm->amountReceiverText(); },
-                                           [vm](std::string t) { vm->amountReceiverText.set(std::move(t)); })
-                    : Binding<std::string>([vm] { return vm->amountText(); },
-                                           [vm](std::string t) { vm->amountText.set(std::move(t)); });
-    return CalculatorBarView(std::move(text), true, [self = *this] { self.save(); });
+                    ? binding(vm, &ViewModel::amountReceiverText)
+                    : binding(vm, &ViewModel::amountText);
+    return CalculatorBarView(std::move(text), true, saveAction());
 }
 
 bool TransactionEntryContainerScreen::canSave() const {
@@ -178,9 +182,16 @@ bool TransactionEntryContainerScreen::canSave() const {
            !isInvalidAmount(vm.amountReceiverText(), locale);
 }
 
+std::function<void()> TransactionEntryContainerScreen::editDescription() const {
+    // The editor's text field takes the keyboard, and with it any calculator bar goes.
+    return state_.action([vm = viewModel_](State& s) {
+        s.focusedField = TransactionEntryField::description;
+        vm->addDescriptionPressed.set(true);
+    });
+}
+
 ui::View TransactionEntryContainerScreen::detailsSection() const {
     const auto vm = viewModel_;
-    const auto state = state_;
     const bool hasDescription =
         vm->descriptionViewModel() && !vm->descriptionViewModel()->descriptionText().empty();
     const auto& repeat = vm->repeatViewModel();
@@ -193,10 +204,7 @@ ui::View TransactionEntryContainerScreen::detailsSection() const {
             .accessibilityLabel(L("Date"))
             .id("date"),
         ui::button(L("Description"), hasDescription ? "custom.doc.append.badge.checkmark" : "doc.append",
-                   [vm, state] {
-                       state->focusedField = TransactionEntryField::description;
-                       vm->addDescriptionPressed.set(true);
-                   })
+                   editDescription())
             .id("descriptionRow"),
         ui::button([vm] { vm->makeRepeatingPressed.set(true); },
                    {ui::label(L("Repeat", "Row that opens the repetition settings"), "repeat"),
@@ -216,18 +224,16 @@ ui::View TransactionEntryContainerScreen::detailsSection() const {
 }
 
 ui::View TransactionEntryContainerScreen::placeSection() const {
-    const auto state = state_;
     const auto& manager = viewModel_->locationManager;
     const auto& place = manager ? manager->selectedLocation() : std::optional<BaseLocation>{};
-    auto row =
-        place ? ui::button(place->name, place->systemImageName(), [state] { state->locationPressed = true; })
-              : ui::button(L("Add location"), "mappin.circle", [state] { state->locationPressed = true; });
+    auto open = state_.setter(&State::locationPressed, true);
+    auto row = place ? ui::button(place->name, place->systemImageName(), std::move(open))
+                     : ui::button(L("Add location"), "mappin.circle", std::move(open));
     return std::move(row).disabled(!manager).id("placeRow");
 }
 
 ui::View TransactionEntryContainerScreen::sheets() const {
     const auto vm = viewModel_;
-    const auto state = state_;
     std::vector<ui::View> sheets;
 
     const auto close = [vm](Published<bool> ViewModel::*flag) {
@@ -283,38 +289,37 @@ ui::View TransactionEntryContainerScreen::sheets() const {
                                presentedBinding(vm, &ViewModel::isNewAccountModal),
                                content(vm->isNewAccountModal() && accountEntryScreen_,
                                        [&] { return accountEntryScreen_(vm->newAccountWithGroupId()); })));
-    sheets.push_back(ui::sheet(
-        L("Add location"), state->locationPressed,
-        [state](bool presented) { state->locationPressed = presented; },
-        content(state->locationPressed && vm->locationManager, [&] {
-            const auto manager = vm->locationManager;
-            std::vector<ui::View> rows;
-            if (const auto& current = manager->currentUserLocation())
-                rows.push_back(
-                    ui::button(current->name, current->systemImageName(), [manager, state, place = *current] {
-                        manager->selectedLocation.set(place);
-                        state->locationPressed = false;
-                    }).id("currentPlace"));
-            else
-                rows.push_back(ui::text(L("Your current location is not known yet.")).secondary());
-            if (manager->selectedLocation())
-                rows.push_back(ui::button(L("Remove location"), "trash.circle",
-                                          [manager, state] {
-                                              manager->selectedLocation.set(std::nullopt);
-                                              state->locationPressed = false;
-                                          })
-                                   .role(ui::ButtonRole::destructive)
-                                   .id("removePlace"));
-            return ui::list({ui::section(std::move(rows))});
-        })));
+    sheets.push_back(
+        ui::sheet(L("Add location"), state_->locationPressed, state_.binding(&State::locationPressed),
+                  content(state_->locationPressed && vm->locationManager, [&] {
+                      const auto manager = vm->locationManager;
+                      std::vector<ui::View> rows;
+                      if (const auto& current = manager->currentUserLocation())
+                          rows.push_back(ui::button(current->name, current->systemImageName(),
+                                                    state_.action([manager, place = *current](State& s) {
+                                                        manager->selectedLocation.set(place);
+                                                        s.locationPressed = false;
+                                                    }))
+                                             .id("currentPlace"));
+                      else
+                          rows.push_back(ui::text(L("Your current location is not known yet.")).secondary());
+                      if (manager->selectedLocation())
+                          rows.push_back(ui::button(L("Remove location"), "trash.circle",
+                                                    state_.action([manager](State& s) {
+                                                        manager->selectedLocation.set(std::nullopt);
+                                                        s.locationPressed = false;
+                                                    }))
+                                             .role(ui::ButtonRole::destructive)
+                                             .id("removePlace"));
+                      return ui::list({ui::section(std::move(rows))});
+                  })));
     return ui::group(std::move(sheets));
 }
 
 ui::View TransactionEntryContainerScreen::body() const {
     const auto vm = viewModel_;
-    const auto state = state_;
-    const auto self = *this;
-    const auto onFocus = [state](TransactionEntryField field) { state->focusedField = field; };
+    const std::function<void(TransactionEntryField)> onFocus =
+        state_.action([](State& s, TransactionEntryField field) { s.focusedField = field; });
 
     std::vector<ui::View> content;
     content.push_back(
@@ -325,22 +330,15 @@ ui::View TransactionEntryContainerScreen::body() const {
     if (isTransfer(vm->type()))
         content.push_back(TransferSourceView(vm, onFocus).body());
     else
-        content.push_back(IncomeOrExpenseView(
-                              vm, onFocus,
-                              [vm, state] {
-                                  state->focusedField = TransactionEntryField::description;
-                                  vm->addDescriptionPressed.set(true);
-                              },
-                              state->exchangeRateButton)
-                              .body());
+        content.push_back(
+            IncomeOrExpenseView(vm, onFocus, editDescription(), state_->exchangeRateButton).body());
     content.push_back(detailsSection());
 
     std::vector<ui::View> screen;
-    screen.push_back(ui::toolbarItem("close", ui::button({}, "xmark", [self] { self.cancel(); })
-                                                  .accessibilityLabel(L("Close"))
-                                                  .role(ui::ButtonRole::cancel)));
-    screen.push_back(
-        ui::toolbarItem("save", ui::button(L("Save"), [self] { self.save(); }).disabled(!canSave())));
+    screen.push_back(ui::toolbarItem(
+        "close",
+        ui::button({}, "xmark", cancelAction()).accessibilityLabel(L("Close")).role(ui::ButtonRole::cancel)));
+    screen.push_back(ui::toolbarItem("save", ui::button(L("Save"), saveAction()).disabled(!canSave())));
     if (const auto& alert = TransactionEntryErrorManager::shared().alert())
         screen.push_back(
             ui::vstack({ui::label(alert->title, alert->systemImageName).bold().foregroundColor(alert->color),

@@ -6,6 +6,7 @@
 #include "ZTSwiftUIComponents/transactions/TransactionEntryField.h"
 #include "ZTSwiftUIComponents/transactions/TransactionRepeatMode.h"
 #include "platform/Published.h"
+#include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -67,6 +68,10 @@ public:
 private:
     struct State;
 
+    // Actions the tree keeps: they hold the model and callbacks, never the screen's state.
+    std::function<void()> saveAction() const;
+    std::function<void()> cancelAction() const;
+    std::function<void()> editDescription() const;
     ui::View detailsSection() const;
     ui::View placeSection() const;
     ui::View sheets() const;
@@ -77,7 +82,7 @@ private:
     ViewBuilder attachmentView_;
     AccountEntryBuilder accountEntryScreen_;
     std::function<void()> onDidSave_;
-    std::shared_ptr<State> state_;
+    ui::ScreenState<State> state_;
 };
 
 } // namespace zt

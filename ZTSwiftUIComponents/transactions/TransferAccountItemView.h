@@ -6,8 +6,8 @@
 
 namespace zt {
 
-/// One account of an account list: name, balance, the balance in the account's own currency when
-/// it has one, and a mark when it is the selected one.
+/// One account of an account list: name, balance in the formatter's currency, the balance in the
+/// account's own currency when that is another, and a mark when it is the selected one.
 class TransferAccountItemView {
 public:
     TransferAccountItemView(const WidgetAccount& account, const NumberFormatter& formatter, bool isSelected);

@@ -36,10 +36,8 @@ ui::View TransferSourceView::body() const {
     const bool isEditing = vm->isEditMode;
 
     std::vector<ui::View> views{
-        ui::section({amountField(
-            Binding<std::string>([vm] { return vm->amountText(); },
-                                 [vm](std::string text) { vm->amountText.set(std::move(text)); }),
-            TransactionEntryField::transferSource, onFocus_, locale, "amount")}),
+        ui::section({amountField(binding(vm, &TransactionEntryContainerViewModel::amountText),
+                                 TransactionEntryField::transferSource, onFocus_, locale, "amount")}),
         TransferAccountListView(L("From", "Header of a transfer's source accounts"), vm->accounts(),
                                 Binding<std::optional<WidgetAccount>>([vm] { return vm->selectedAccount(); },
                                                                       [vm](std::optional<WidgetAccount> a) {
@@ -49,20 +47,16 @@ ui::View TransferSourceView::body() const {
                                 listFormatter, isEditing)
             .body()
             .id("sourceAccounts"),
-        TransferAccountListView(
-            L("To", "Header of a transfer's destination accounts"), destinationAccounts(),
-            Binding<std::optional<WidgetAccount>>(
-                [vm] { return vm->selectedReceiverAccount(); },
-                [vm](std::optional<WidgetAccount> a) { vm->selectedReceiverAccount.set(std::move(a)); }),
-            listFormatter, isEditing)
+        TransferAccountListView(L("To", "Header of a transfer's destination accounts"), destinationAccounts(),
+                                binding(vm, &TransactionEntryContainerViewModel::selectedReceiverAccount),
+                                listFormatter, isEditing)
             .body()
             .id("destinationAccounts"),
     };
     if (isMulticurrencyTransfer(vm->selectedAccount(), vm->selectedReceiverAccount())) {
-        std::vector<ui::View> received{amountField(
-            Binding<std::string>([vm] { return vm->amountReceiverText(); },
-                                 [vm](std::string text) { vm->amountReceiverText.set(std::move(text)); }),
-            TransactionEntryField::transferDestination, onFocus_, locale, "receivedAmount")};
+        std::vector<ui::View> received{
+            amountField(binding(vm, &TransactionEntryContainerViewModel::amountReceiverText),
+                        TransactionEntryField::transferDestination, onFocus_, locale, "receivedAmount")};
         if (const auto& rate = vm->destinationExchangeRateFormatted())
             received.push_back(
                 ui::text(*rate).font(ui::Font::caption).secondary().id("destinationExchangeRate"));

@@ -71,7 +71,7 @@ TEST_F(ExchangeRateTest, NewRateIsReadInTheLocaleAndLettersOrGarbageKeepUpdateDi
 }
 
 TEST_F(ExchangeRateTest, FocusAfterHalfASecondThenUpdateWritesOnlyTheRateAndClosesOneSecondLater) {
-    const auto state = std::make_shared<ExchangeRateButton::State>();
+    const ui::ScreenState<ExchangeRateButton::State> state;
     const ExchangeRateButton b(binding, 10, NumberFormatter::currency("en_US", "USD"), state);
     const auto before = **rate;
     b.open();
