@@ -68,30 +68,27 @@ void transferEntryScreen(benchmark::State& state) {
     entryScreen(state, zt::TransactionType::transferSource);
 }
 
-void calculatorKeyPressWithEvaluation(benchmark::State& state) {
+// One key of the bar over a text: op is pressed on `start` each iteration.
+void calculatorKey(benchmark::State& state, zt::CalculatorOperator op, const std::string& start,
+                   const std::string& expected) {
     PinnedDemo pinned;
     std::string text;
     const zt::CalculatorBarView bar(
         zt::Binding<std::string>([&] { return text; }, [&](std::string v) { text = v; }), true, {});
     for (auto _ : state) {
-        text = "1234,56+78,9\u00D73";
-        bar.press(zt::CalculatorOperator::equal);
+        text = start;
+        bar.press(op);
         benchmark::DoNotOptimize(text);
     }
-    if (text != "1471,26")
+    if (text != expected)
         state.SkipWithError("unexpected result");
 }
 
+void calculatorKeyPressWithEvaluation(benchmark::State& state) {
+    calculatorKey(state, zt::CalculatorOperator::equal, "1234,56+78,9\u00D73", "1471,26");
+}
 void calculatorOperatorKey(benchmark::State& state) {
-    PinnedDemo pinned;
-    std::string text;
-    const zt::CalculatorBarView bar(
-        zt::Binding<std::string>([&] { return text; }, [&](std::string v) { text = v; }), true, {});
-    for (auto _ : state) {
-        text = "1234,56";
-        bar.press(zt::CalculatorOperator::plus);
-        benchmark::DoNotOptimize(text);
-    }
+    calculatorKey(state, zt::CalculatorOperator::plus, "1234,56", "1234,56+");
 }
 
 } // namespace

@@ -16,7 +16,8 @@ AccountSelectorScreen::AccountSelectorScreen(std::vector<WidgetAccount> accounts
       onSelect_(std::move(onSelect)) {}
 
 ui::View AccountSelectorScreen::body() const {
-    const auto formatter = makeAppBasedCurrencyFormatter();
+    const auto& formatter = sharedCurrencyFormatter();
+    const OwnCurrencyBalances ownBalances(formatter.currencyCode());
     // One section a type, in the order the types first appear.
     std::vector<std::pair<AccountType, std::vector<ui::View>>> groups;
     for (const auto& account : accounts_) {
@@ -25,12 +26,16 @@ ui::View AccountSelectorScreen::body() const {
         if (group == groups.end())
             group = groups.insert(groups.end(), {account.type, {}});
         const bool isSelected = selectedAccountId_ == account.id;
+        // Moved in: an initialiser list would copy the row.
+        std::vector<ui::View> content;
+        content.push_back(
+            TransferAccountItemView(account, formatter, isSelected, ownBalances(account)).body());
         group->second.push_back(ui::button(
                                     [onSelect = onSelect_, account] {
                                         if (onSelect)
                                             onSelect(account);
                                     },
-                                    {TransferAccountItemView(account, formatter, isSelected).body()})
+                                    std::move(content))
                                     .id(account.id));
     }
     std::vector<ui::View> sections;
@@ -38,7 +43,9 @@ ui::View AccountSelectorScreen::body() const {
         sections.push_back(ui::section(localized(type), std::move(rows)));
     if (sections.empty())
         return ui::navigationTitle(L("Select Account"), {ui::emptyState(L("No accounts"), {}, "creditcard")});
-    return ui::navigationTitle(L("Select Account"), {ui::list(std::move(sections))});
+    std::vector<ui::View> screen;
+    screen.push_back(ui::list(std::move(sections)));
+    return ui::navigationTitle(L("Select Account"), std::move(screen));
 }
 
 } // namespace zt

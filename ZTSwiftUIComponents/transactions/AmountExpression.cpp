@@ -13,8 +13,8 @@ std::optional<double> amountValue(std::string_view text, const std::string& loca
 }
 
 bool isInvalidAmount(std::string_view text, const std::string& localeIdentifier) {
-    return !AmountField(std::string(text), localeIdentifier).isEmpty() &&
-           !amountValue(text, localeIdentifier);
+    const AmountField field(std::string(text), localeIdentifier);
+    return field.isInvalid() && !ZTMoneyCalculator(localeIdentifier).evaluate(text);
 }
 
 } // namespace zt

@@ -17,6 +17,7 @@
 #include "platform/Feedback.h"
 #include "platform/MainQueue.h"
 #include "platform/StringTable.h"
+#include "platform/WeakCallback.h"
 
 #include <utility>
 
@@ -73,27 +74,27 @@ TransactionEntryContainerScreen::TransactionEntryContainerScreen(
     const std::weak_ptr<ViewModel> weakVm = viewModel_;
     const std::weak_ptr<State> weakState = state_.weak();
 
-    state_->typeChanges = viewModel_->type.observe([weakState](const TransactionType& type) {
-        const auto state = weakState.lock();
-        if (!state || state->type == type)
-            return;
-        state->type = type;
-        state->focusAmount(type);
-    });
-    state_->amountChanges = viewModel_->amountText.observe([weakVm, weakState](const std::string& text) {
-        const auto vm = weakVm.lock();
-        const auto state = weakState.lock();
-        if (!vm || !state || state->amountText == text)
-            return;
-        state->amountText = text;
-        if (const auto amount = parseAmount(text, vm->formatter.localeIdentifier()))
-            vm->setupTransferAmountManager(*amount);
-    });
+    state_->typeChanges =
+        viewModel_->type.observe(weakCallback(weakState, [](State& s, const TransactionType& type) {
+            if (s.type == type)
+                return;
+            s.type = type;
+            s.focusAmount(type);
+        }));
+    state_->amountChanges =
+        viewModel_->amountText.observe(weakCallback(weakState, [weakVm](State& s, const std::string& text) {
+            const auto vm = weakVm.lock();
+            if (!vm || s.amountText == text)
+                return;
+            s.amountText = text;
+            if (const auto amount = parseAmount(text, vm->formatter.localeIdentifier()))
+                vm->setupTransferAmountManager(*amount);
+        }));
     if (store_)
-        state_->accountChanges = store_->observe([weakVm](const std::vector<WidgetAccount>& accounts) {
-            if (const auto vm = weakVm.lock())
-                vm->accounts.set(accounts);
-        });
+        state_->accountChanges = store_->observe(
+            weakCallback(weakVm, [](ViewModel& vm, const std::vector<WidgetAccount>& accounts) {
+                vm.accounts.set(accounts);
+            }));
     state_->alertChanges =
         TransactionEntryErrorManager::shared().alert.observe([](const std::optional<AlertItem>& alert) {
             if (alert)
@@ -239,8 +240,12 @@ ui::View TransactionEntryContainerScreen::sheets() const {
     const auto close = [vm](Published<bool> ViewModel::*flag) {
         return [vm, flag] { ((*vm).*flag).set(false); };
     };
+    // A sheet's content is built only while it is presented, and moved in rather than copied.
     const auto content = [](bool presented, auto build) {
-        return presented ? std::vector<ui::View>{build()} : std::vector<ui::View>{};
+        std::vector<ui::View> views;
+        if (presented)
+            views.push_back(build());
+        return views;
     };
 
     sheets.push_back(ui::sheet(L("Description"), vm->addDescriptionPressed(),

@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/transactions/TransferAccountItemView.h"
 #include "platform/StringTable.h"
 
+#include <memory>
 #include <utility>
 
 namespace zt {
@@ -42,15 +43,29 @@ void TransferAccountListView::tap(const WidgetAccount& account) const {
 }
 
 ui::View TransferAccountListView::body() const {
+    // The rows' taps share one copy of what they need instead of each holding its own.
+    struct Taps {
+        Binding<std::optional<WidgetAccount>> selection;
+        bool isEditingExistingTransfer;
+        std::vector<WidgetAccount> accounts;
+    };
+    const auto taps = std::make_shared<const Taps>(Taps{selection_, isEditingExistingTransfer_, accounts_});
     const auto selected = selection_.get();
+    const OwnCurrencyBalances ownBalances(formatter_.currencyCode());
     std::vector<ui::View> rows;
     rows.reserve(accounts_.size());
-    for (const auto& account : accounts_) {
+    for (std::size_t i = 0; i < accounts_.size(); ++i) {
+        const auto& account = accounts_[i];
         const bool isSelected = selected && selected->id == account.id;
-        rows.push_back(ui::button([selection = selection_, editing = isEditingExistingTransfer_,
-                                   account] { choose(selection, editing, account); },
-                                  {TransferAccountItemView(account, formatter_, isSelected).body()})
-                           .id(account.id));
+        // Moved in: an initialiser list would copy the row.
+        std::vector<ui::View> content;
+        content.push_back(
+            TransferAccountItemView(account, formatter_, isSelected, ownBalances(account)).body());
+        rows.push_back(
+            ui::button(
+                [taps, i] { choose(taps->selection, taps->isEditingExistingTransfer, taps->accounts[i]); },
+                std::move(content))
+                .id(account.id));
     }
     if (rows.empty())
         rows.push_back(ui::text(L("No accounts")).secondary());

@@ -32,27 +32,28 @@ std::vector<WidgetAccount> TransferSourceView::destinationAccounts() const {
 ui::View TransferSourceView::body() const {
     const auto vm = viewModel_;
     const auto& locale = vm->formatter.localeIdentifier();
-    const auto listFormatter = makeAppBasedCurrencyFormatter();
+    const auto& listFormatter = sharedCurrencyFormatter();
     const bool isEditing = vm->isEditMode;
 
-    std::vector<ui::View> views{
+    // Built by moving: an initialiser list would copy both account lists.
+    std::vector<ui::View> views;
+    views.push_back(
         ui::section({amountField(binding(vm, &TransactionEntryContainerViewModel::amountText),
-                                 TransactionEntryField::transferSource, onFocus_, locale, "amount")}),
-        TransferAccountListView(L("From", "Header of a transfer's source accounts"), vm->accounts(),
-                                Binding<std::optional<WidgetAccount>>([vm] { return vm->selectedAccount(); },
-                                                                      [vm](std::optional<WidgetAccount> a) {
-                                                                          vm->setSelectedAccount(
-                                                                              std::move(a));
-                                                                      }),
-                                listFormatter, isEditing)
-            .body()
-            .id("sourceAccounts"),
+                                 TransactionEntryField::transferSource, onFocus_, locale, "amount")}));
+    views.push_back(TransferAccountListView(
+                        L("From", "Header of a transfer's source accounts"), vm->accounts(),
+                        Binding<std::optional<WidgetAccount>>(
+                            [vm] { return vm->selectedAccount(); },
+                            [vm](std::optional<WidgetAccount> a) { vm->setSelectedAccount(std::move(a)); }),
+                        listFormatter, isEditing)
+                        .body()
+                        .id("sourceAccounts"));
+    views.push_back(
         TransferAccountListView(L("To", "Header of a transfer's destination accounts"), destinationAccounts(),
                                 binding(vm, &TransactionEntryContainerViewModel::selectedReceiverAccount),
                                 listFormatter, isEditing)
             .body()
-            .id("destinationAccounts"),
-    };
+            .id("destinationAccounts"));
     if (isMulticurrencyTransfer(vm->selectedAccount(), vm->selectedReceiverAccount())) {
         std::vector<ui::View> received{
             amountField(binding(vm, &TransactionEntryContainerViewModel::amountReceiverText),
