@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/transactions/TransferAccountListView.h"
 #include "platform/ui/ViewQuery.h"
 
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -244,4 +245,76 @@ TEST_F(TransactionEntryScreenTest, TheCurrentPlaceFillsInOnlyWhileNothingIsChose
     vm->isAutomaticLocationEnabled = false;
     manager.currentUserLocation.set(BaseLocation{"p3", "Bar", "", std::nullopt, std::nullopt});
     EXPECT_FALSE(manager.selectedLocation());
+}
+
+TEST_F(TransactionEntryScreenTest, TheReceivedAmountHasItsOwnCalculatorAndBankingAccountsTheirOwnSheet) {
+    vm->calculator = true;
+    vm->amountText.set("5");
+    vm->amountReceiverText.set("4");
+    auto screen = make();
+    screen.focus(TransactionEntryField::transferDestination);
+    ui::press(screen.body(), ui::byId("calculator.plus"));
+    EXPECT_EQ(vm->amountReceiverText(), "4+");
+    EXPECT_EQ(vm->amountText(), "5");
+
+    screen.transactionRepeatMode = TransactionRepeatMode::banking;
+    vm->makeRepeatingPressed.set(true);
+    EXPECT_TRUE(ui::exists(screen.body(), "Frequency"));
+    screen.transactionRepeatMode = TransactionRepeatMode::manual;
+    EXPECT_FALSE(ui::exists(screen.body(), "Frequency"));
+    ui::press(screen.body(), "Done");
+    EXPECT_FALSE(vm->makeRepeatingPressed());
+}
+
+TEST_F(TransactionEntryScreenTest, AccountPickerGroupsByTypeAndShowsOnlyForeignBalances) {
+    auto card = account("card", "usd", -40);
+    card.type = AccountType::creditCard;
+    auto euro = account("euro", "EUR", 0);
+    euro.balanceInAccountCurrency = 920;
+    vm->accounts.set({account("a"), card, euro});
+    vm->setSelectedAccount(euro);
+    vm->selectAccountPressed.set(true);
+    const auto body = make().body();
+    const auto& picker = ui::find(body, "Select Account");
+    const auto texts = ui::visibleTexts(picker);
+    const auto position = [&](const std::string& text) {
+        return std::find(texts.begin(), texts.end(), text) - texts.begin();
+    };
+    EXPECT_LT(position(localized(AccountType::checking)), position(localized(AccountType::creditCard)));
+    EXPECT_FALSE(ui::exists(ui::find(picker, ui::byId("card")), ui::byId("accountCurrencyBalance")));
+    EXPECT_EQ(
+        ui::findAs<ui::Text>(ui::find(picker, ui::byId("euro")), ui::byId("accountCurrencyBalance")).content,
+        "€920.00");
+    EXPECT_TRUE(ui::exists(ui::find(picker, ui::byId("euro")), ui::byId("selected")));
+}
+
+TEST_F(TransactionEntryScreenTest, TreesKeptAfterTheScreenIsGoneDoNothingAndKeepNothingAlive) {
+    std::weak_ptr<RecordingEntryViewModel> weakVm = vm;
+    std::optional<ui::View> kept;
+    {
+        const auto screen = make();
+        screen.onAppear();
+        kept = screen.body();
+        vm.reset();
+    }
+    ui::press(*kept, ui::byId("placeRow")); // the screen's state is gone: nothing happens
+    queue().drain();
+    kept.reset();
+    EXPECT_TRUE(weakVm.expired());
+}
+
+TEST_F(TransactionEntryScreenTest, DescriptionEditorHandsEverythingOverAndCloses) {
+    std::vector<std::string> saved;
+    vm->descriptionViewModel()->onDidSave = [&](const auto& payee, const auto& tags,
+                                                const std::string& text) {
+        saved.push_back(text + (payee ? " with payee" : "") + " " + std::to_string(tags.size()) + " tags");
+    };
+    const auto screen = make();
+    ui::press(screen.body(), ui::byId("editDescription"));
+    ui::typeText(screen.body(), ui::byId("descriptionText"), "Team lunch");
+    ui::press(screen.body(), "Done");
+    EXPECT_THAT(saved, ElementsAre("Team lunch 0 tags"));
+    EXPECT_FALSE(vm->addDescriptionPressed());
+    EXPECT_THAT(ui::visibleTexts(ui::find(screen.body(), ui::byId("editDescription"))),
+                ElementsAre("Team lunch"));
 }
