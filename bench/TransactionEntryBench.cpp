@@ -74,7 +74,7 @@ void calculatorKey(benchmark::State& state, zt::CalculatorOperator op, const std
     PinnedDemo pinned;
     std::string text;
     const zt::CalculatorBarView bar(
-        zt::Binding<std::string>([&] { return text; }, [&](std::string v) { text = v; }), true, {});
+        zt::ui::Binding<std::string>{[&] { return text; }, [&](std::string v) { text = v; }}, true, {});
     for (auto _ : state) {
         text = start;
         bar.press(op);

@@ -99,8 +99,8 @@ Screen newTransferPage(PageContext&) {
 
 Screen calculatorBarPage(PageContext&) {
     const auto text = std::make_shared<std::string>("12" + ZTMoneyCalculator().decimalSeparator() + "5+3");
-    const Binding<std::string> binding([text] { return *text; },
-                                       [text](std::string value) { *text = value; });
+    const ui::Binding<std::string> binding([text] { return *text; },
+                                           [text](std::string value) { *text = value; });
     const CalculatorBarView withOperators(binding, true, {});
     const CalculatorBarView saveOnly(binding, false, {});
     return [text, binding, withOperators, saveOnly] {
@@ -155,9 +155,9 @@ Screen repeatingPage(PageContext&) {
 Screen exchangeRatePage(PageContext&) {
     const auto rate = std::make_shared<std::optional<ExchangeRate>>(ExchangeRate::make("EUR", "USD", 1.09));
     const ExchangeRateButton button(
-        Binding<std::optional<ExchangeRate>>(
+        ui::Binding<std::optional<ExchangeRate>>{
             [rate] { return *rate; },
-            [rate](std::optional<ExchangeRate> value) { *rate = std::move(value); }),
+            [rate](std::optional<ExchangeRate> value) { *rate = std::move(value); }},
         25, makeCurrencyFormatter("USD"));
     return [rate, button] { return button.body(); };
 }

@@ -39,12 +39,12 @@ std::string accessibilityName(CalculatorOperator op) {
 
 } // namespace
 
-CalculatorBarView::CalculatorBarView(Binding<std::string> amountText, bool areOperatorVisible,
+CalculatorBarView::CalculatorBarView(ui::Binding<std::string> amountText, bool areOperatorVisible,
                                      std::function<void()> onSave)
     : amountText_(std::move(amountText)), areOperatorVisible_(areOperatorVisible),
       onSave_(std::move(onSave)) {}
 
-void CalculatorBarView::evaluate(const Binding<std::string>& amountText) {
+void CalculatorBarView::evaluate(const ui::Binding<std::string>& amountText) {
     if (auto result = ZTMoneyCalculator().evaluate(amountText.get()))
         amountText.set(std::move(*result));
 }
@@ -73,12 +73,12 @@ ui::View CalculatorBarView::body() const {
         for (const auto op : allCases<CalculatorOperator>())
             keys.push_back(ui::button({}, std::string(keySymbol(op)), [self, op] { self.press(op); })
                                .accessibilityLabel(accessibilityName(op))
-                               .id(std::string("calculator.") + std::string(rawValue(op))));
+                               .id(std::string("calculator-") + std::string(rawValue(op))));
     // Without operators the save key is a wide text key; with them a compact checkmark.
     auto saveKey = areOperatorVisible_
                        ? ui::button({}, "checkmark", [self] { self.save(); }).accessibilityLabel(L("Save"))
                        : ui::button(L("Save"), [self] { self.save(); });
-    keys.push_back(std::move(saveKey).id("calculator.save"));
+    keys.push_back(std::move(saveKey).id("calculator-save"));
     return ui::hstack(std::move(keys)).id("calculatorBar");
 }
 

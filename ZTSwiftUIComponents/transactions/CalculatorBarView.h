@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/host/CalculatorOperator.h"
-#include "platform/Binding.h"
+#include "platform/ui/Binding.h"
 #include "platform/ui/View.h"
 
 #include <functional>
@@ -15,7 +15,8 @@ namespace zt {
 /// follow the user's locale; a text it cannot evaluate is left as typed.
 class CalculatorBarView {
 public:
-    CalculatorBarView(Binding<std::string> amountText, bool areOperatorVisible, std::function<void()> onSave);
+    CalculatorBarView(ui::Binding<std::string> amountText, bool areOperatorVisible,
+                      std::function<void()> onSave);
 
     /// The system's button-shapes setting: keys then drop their own background.
     bool areShapesVisible = false;
@@ -26,12 +27,12 @@ public:
     void save() const;
 
     /// Replaces the text with its value when the current locale's calculator evaluates it.
-    static void evaluate(const Binding<std::string>& amountText);
+    static void evaluate(const ui::Binding<std::string>& amountText);
 
     ui::View body() const;
 
 private:
-    Binding<std::string> amountText_;
+    ui::Binding<std::string> amountText_;
     bool areOperatorVisible_;
     std::function<void()> onSave_;
 };

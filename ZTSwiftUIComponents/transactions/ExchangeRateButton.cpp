@@ -7,7 +7,7 @@
 
 namespace zt {
 
-ExchangeRateButton::ExchangeRateButton(Binding<std::optional<ExchangeRate>> exchangeRate, double amount,
+ExchangeRateButton::ExchangeRateButton(ui::Binding<std::optional<ExchangeRate>> exchangeRate, double amount,
                                        NumberFormatter currencyFormatter, ui::ScreenState<State> state)
     : exchangeRate_(std::move(exchangeRate)), amount_(amount),
       currencyFormatter_(std::move(currencyFormatter)), state_(std::move(state)) {}
@@ -20,19 +20,19 @@ std::string ExchangeRateButton::label() const {
 }
 
 void ExchangeRateButton::open(const std::weak_ptr<State>& weak,
-                              const Binding<std::optional<ExchangeRate>>& exchangeRate) {
+                              const ui::Binding<std::optional<ExchangeRate>>& exchangeRate) {
     const auto state = weak.lock();
     if (!state)
         return;
     // The sheet's presented flag is the button's, reached weakly like every action of the tree.
     state->editView.emplace(
         exchangeRate,
-        Binding<bool>(
+        ui::Binding<bool>{
             [weak] {
                 const auto s = weak.lock();
                 return s && s->editCurrencyRate;
             },
-            weakCallback(weak, [](State& s, bool presented) { s.editCurrencyRate = presented; })),
+            weakCallback(weak, [](State& s, bool presented) { s.editCurrencyRate = presented; })},
         NumberFormatter::decimal(Environment::current().localeIdentifier()));
     state->editCurrencyRate = true;
     state->editView->onAppear();

@@ -2,8 +2,8 @@
 
 #include "ZTSwiftUIComponents/host/ExchangeRate.h"
 #include "ZTSwiftUIComponents/transactions/ExchangeRateEditView.h"
-#include "platform/Binding.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/Binding.h"
 #include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
@@ -23,7 +23,7 @@ public:
         std::optional<ExchangeRateEditView> editView;
     };
 
-    ExchangeRateButton(Binding<std::optional<ExchangeRate>> exchangeRate, double amount,
+    ExchangeRateButton(ui::Binding<std::optional<ExchangeRate>> exchangeRate, double amount,
                        NumberFormatter currencyFormatter, ui::ScreenState<State> state = {});
 
     /// amount × rate in the currency formatter; "--" without a rate, "000" when it cannot be
@@ -37,9 +37,9 @@ public:
 
 private:
     static void open(const std::weak_ptr<State>& weak,
-                     const Binding<std::optional<ExchangeRate>>& exchangeRate);
+                     const ui::Binding<std::optional<ExchangeRate>>& exchangeRate);
 
-    Binding<std::optional<ExchangeRate>> exchangeRate_;
+    ui::Binding<std::optional<ExchangeRate>> exchangeRate_;
     double amount_;
     NumberFormatter currencyFormatter_;
     ui::ScreenState<State> state_;

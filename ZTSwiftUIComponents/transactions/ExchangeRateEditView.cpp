@@ -10,8 +10,8 @@
 
 namespace zt {
 
-ExchangeRateEditView::ExchangeRateEditView(Binding<std::optional<ExchangeRate>> exchangeRate,
-                                           Binding<bool> isPresented, NumberFormatter formatter)
+ExchangeRateEditView::ExchangeRateEditView(ui::Binding<std::optional<ExchangeRate>> exchangeRate,
+                                           ui::Binding<bool> isPresented, NumberFormatter formatter)
     : state_(State{std::move(exchangeRate), std::move(isPresented), std::move(formatter)}) {
     if (const auto rate = state_->exchangeRate.get()) {
         state_->currentAccountCurrency = rate->fromCurrencyCode;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/host/ExchangeRate.h"
-#include "platform/Binding.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/Binding.h"
 #include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
@@ -19,7 +19,7 @@ namespace zt {
 class ExchangeRateEditView {
 public:
     /// formatter is a decimal formatter; its locale reads the typed rate.
-    ExchangeRateEditView(Binding<std::optional<ExchangeRate>> exchangeRate, Binding<bool> isPresented,
+    ExchangeRateEditView(ui::Binding<std::optional<ExchangeRate>> exchangeRate, ui::Binding<bool> isPresented,
                          NumberFormatter formatter);
 
     /// The sheet became visible: schedules the focus.
@@ -35,8 +35,8 @@ public:
 
 private:
     struct State {
-        Binding<std::optional<ExchangeRate>> exchangeRate;
-        Binding<bool> isPresented;
+        ui::Binding<std::optional<ExchangeRate>> exchangeRate;
+        ui::Binding<bool> isPresented;
         NumberFormatter formatter;
         std::string newExchangeRateValue{};
         std::string currentAccountCurrency{};

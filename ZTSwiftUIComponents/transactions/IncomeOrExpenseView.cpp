@@ -8,7 +8,7 @@
 
 namespace zt {
 
-ui::View amountField(const Binding<std::string>& text, TransactionEntryField field,
+ui::View amountField(const ui::Binding<std::string>& text, TransactionEntryField field,
                      const std::function<void(TransactionEntryField)>& onFocus,
                      const std::string& localeIdentifier, const std::string& id) {
     const std::string current = text.get();
@@ -37,12 +37,12 @@ IncomeOrExpenseView::IncomeOrExpenseView(std::shared_ptr<TransactionEntryContain
 ui::View IncomeOrExpenseView::body() const {
     const auto vm = viewModel_;
     const auto& locale = vm->formatter.localeIdentifier();
-    std::vector<ui::View> rows{amountField(binding(vm, &TransactionEntryContainerViewModel::amountText),
+    std::vector<ui::View> rows{amountField(ui::bind(vm, &TransactionEntryContainerViewModel::amountText),
                                            TransactionEntryField::expenseOrIncome, onFocus_, locale,
                                            "amount")};
 
     if (const auto& rate = vm->exchangeRate())
-        rows.push_back(ExchangeRateButton(binding(vm, &TransactionEntryContainerViewModel::exchangeRate),
+        rows.push_back(ExchangeRateButton(ui::bind(vm, &TransactionEntryContainerViewModel::exchangeRate),
                                           amountValue(vm->amountText(), locale).value_or(0),
                                           makeCurrencyFormatter(rate->toCurrencyCode), exchangeRateButton_)
                            .body());

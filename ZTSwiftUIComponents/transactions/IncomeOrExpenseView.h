@@ -33,7 +33,7 @@ private:
 
 /// The amount text field of the entry screen bound to field, with its invalid mark: typing moves
 /// the focus to it.
-ui::View amountField(const Binding<std::string>& text, TransactionEntryField field,
+ui::View amountField(const ui::Binding<std::string>& text, TransactionEntryField field,
                      const std::function<void(TransactionEntryField)>& onFocus,
                      const std::string& localeIdentifier, const std::string& id);
 

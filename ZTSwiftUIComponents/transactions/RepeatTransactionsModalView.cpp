@@ -48,7 +48,7 @@ ui::View RepeatTransactionsModalView::body() const {
             reminders.push_back(
                 ui::button(title(reminder), chosen ? "checkmark.circle.fill" : "circle", [vm, reminder] {
                     vm->toggle(reminder);
-                }).id(std::string("reminder.") + std::string(rawValue(reminder))));
+                }).id(std::string("reminder-") + std::string(rawValue(reminder))));
         }
 
     const auto onDismiss = onDismiss_;

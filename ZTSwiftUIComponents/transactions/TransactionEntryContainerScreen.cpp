@@ -45,11 +45,6 @@ struct TransactionEntryContainerScreen::State {
 
 namespace {
 
-std::function<void(bool)> presentedBinding(const std::shared_ptr<ViewModel>& vm,
-                                           Published<bool> ViewModel::*flag) {
-    return [vm, flag](bool presented) { ((*vm).*flag).set(presented); };
-}
-
 // The banner goes away after its duration unless another alert replaced it meanwhile.
 void scheduleBannerRemoval(const AlertItem& alert) {
     MainQueue::main().asyncAfter(alert.duration, [id = alert.id] {
@@ -128,7 +123,7 @@ void TransactionEntryContainerScreen::onAppear() const {
 
 std::function<void()> TransactionEntryContainerScreen::saveAction() const {
     return [vm = viewModel_, onDidSave = onDidSave_, dismiss = dismiss] {
-        CalculatorBarView::evaluate(binding(vm, &ViewModel::amountText));
+        CalculatorBarView::evaluate(ui::bind(vm, &ViewModel::amountText));
         if (!vm->save())
             return;
         if (onDidSave)
@@ -168,8 +163,8 @@ std::optional<CalculatorBarView> TransactionEntryContainerScreen::calculatorBar(
         return std::nullopt;
     const auto vm = viewModel_;
     auto text = field == TransactionEntryField::transferDestination
-                    ? binding(vm, &ViewModel::amountReceiverText)
-                    : binding(vm, &ViewModel::amountText);
+                    ? ui::bind(vm, &ViewModel::amountReceiverText)
+                    : ui::bind(vm, &ViewModel::amountText);
     return CalculatorBarView(std::move(text), true, saveAction());
 }
 
@@ -249,18 +244,18 @@ ui::View TransactionEntryContainerScreen::sheets() const {
     };
 
     sheets.push_back(ui::sheet(L("Description"), vm->addDescriptionPressed(),
-                               presentedBinding(vm, &ViewModel::addDescriptionPressed),
+                               ui::bind(vm, &ViewModel::addDescriptionPressed).set,
                                content(vm->addDescriptionPressed() && vm->descriptionViewModel(), [&] {
                                    return TransactionDescriptionView(vm->descriptionViewModel(),
                                                                      close(&ViewModel::addDescriptionPressed))
                                        .body();
                                })));
     sheets.push_back(ui::sheet(
-        L("Attachment"), vm->addAttachmentPressed(), presentedBinding(vm, &ViewModel::addAttachmentPressed),
+        L("Attachment"), vm->addAttachmentPressed(), ui::bind(vm, &ViewModel::addAttachmentPressed).set,
         content(vm->addAttachmentPressed() && attachmentView_, [&] { return attachmentView_(); })));
     sheets.push_back(
         ui::sheet(L("Repeating Details"), vm->makeRepeatingPressed(),
-                  presentedBinding(vm, &ViewModel::makeRepeatingPressed),
+                  ui::bind(vm, &ViewModel::makeRepeatingPressed).set,
                   content(vm->makeRepeatingPressed() && vm->repeatViewModel(), [&] {
                       const auto onDismiss = close(&ViewModel::makeRepeatingPressed);
                       return transactionRepeatMode == TransactionRepeatMode::banking
@@ -270,8 +265,8 @@ ui::View TransactionEntryContainerScreen::sheets() const {
                                  : RepeatTransactionsModalView(vm->repeatViewModel(), onDismiss).body();
                   })));
     sheets.push_back(ui::sheet(
-        L("Select Account"), vm->selectAccountPressed(),
-        presentedBinding(vm, &ViewModel::selectAccountPressed), content(vm->selectAccountPressed(), [&] {
+        L("Select Account"), vm->selectAccountPressed(), ui::bind(vm, &ViewModel::selectAccountPressed).set,
+        content(vm->selectAccountPressed(), [&] {
             const auto& selected = vm->selectedAccount();
             return ui::group({
                 AccountSelectorScreen(vm->accounts(), selected ? std::optional(selected->id) : std::nullopt,
@@ -288,10 +283,10 @@ ui::View TransactionEntryContainerScreen::sheets() const {
             });
         })));
     sheets.push_back(ui::sheet(
-        L("Category"), vm->selectCategoryPressed(), presentedBinding(vm, &ViewModel::selectCategoryPressed),
+        L("Category"), vm->selectCategoryPressed(), ui::bind(vm, &ViewModel::selectCategoryPressed).set,
         content(vm->selectCategoryPressed() && categoryPickerView_, [&] { return categoryPickerView_(); })));
     sheets.push_back(ui::sheet(L("New Account"), vm->isNewAccountModal(),
-                               presentedBinding(vm, &ViewModel::isNewAccountModal),
+                               ui::bind(vm, &ViewModel::isNewAccountModal).set,
                                content(vm->isNewAccountModal() && accountEntryScreen_,
                                        [&] { return accountEntryScreen_(vm->newAccountWithGroupId()); })));
     sheets.push_back(

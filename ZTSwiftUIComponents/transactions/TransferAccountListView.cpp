@@ -10,7 +10,7 @@
 namespace zt {
 
 TransferAccountListView::TransferAccountListView(std::string title, std::vector<WidgetAccount> accounts,
-                                                 Binding<std::optional<WidgetAccount>> selection,
+                                                 ui::Binding<std::optional<WidgetAccount>> selection,
                                                  NumberFormatter formatter, bool isEditingExistingTransfer)
     : title_(std::move(title)), accounts_(std::move(accounts)), selection_(std::move(selection)),
       formatter_(std::move(formatter)), isEditingExistingTransfer_(isEditingExistingTransfer) {}
@@ -27,7 +27,7 @@ AlertItem TransferAccountListView::notAllowedAlert() {
 
 namespace {
 
-void choose(const Binding<std::optional<WidgetAccount>>& selection, bool isEditingExistingTransfer,
+void choose(const ui::Binding<std::optional<WidgetAccount>>& selection, bool isEditingExistingTransfer,
             const WidgetAccount& account) {
     if (isEditingExistingTransfer) {
         TransactionEntryErrorManager::shared().alert.set(TransferAccountListView::notAllowedAlert());
@@ -45,7 +45,7 @@ void TransferAccountListView::tap(const WidgetAccount& account) const {
 ui::View TransferAccountListView::body() const {
     // The rows' taps share one copy of what they need instead of each holding its own.
     struct Taps {
-        Binding<std::optional<WidgetAccount>> selection;
+        ui::Binding<std::optional<WidgetAccount>> selection;
         bool isEditingExistingTransfer;
         std::vector<WidgetAccount> accounts;
     };

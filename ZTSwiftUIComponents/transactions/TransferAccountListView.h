@@ -2,8 +2,8 @@
 
 #include "ZTSwiftUIComponents/host/AlertItem.h"
 #include "ZTSwiftUIComponents/host/WidgetAccount.h"
-#include "platform/Binding.h"
 #include "platform/NumberFormatter.h"
+#include "platform/ui/Binding.h"
 #include "platform/ui/View.h"
 
 #include <optional>
@@ -18,7 +18,7 @@ namespace zt {
 class TransferAccountListView {
 public:
     TransferAccountListView(std::string title, std::vector<WidgetAccount> accounts,
-                            Binding<std::optional<WidgetAccount>> selection, NumberFormatter formatter,
+                            ui::Binding<std::optional<WidgetAccount>> selection, NumberFormatter formatter,
                             bool isEditingExistingTransfer);
 
     /// The banner of a refused change.
@@ -32,7 +32,7 @@ public:
 private:
     std::string title_;
     std::vector<WidgetAccount> accounts_;
-    Binding<std::optional<WidgetAccount>> selection_;
+    ui::Binding<std::optional<WidgetAccount>> selection_;
     NumberFormatter formatter_;
     bool isEditingExistingTransfer_;
 };

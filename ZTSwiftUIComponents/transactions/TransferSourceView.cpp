@@ -38,25 +38,26 @@ ui::View TransferSourceView::body() const {
     // Built by moving: an initialiser list would copy both account lists.
     std::vector<ui::View> views;
     views.push_back(
-        ui::section({amountField(binding(vm, &TransactionEntryContainerViewModel::amountText),
+        ui::section({amountField(ui::bind(vm, &TransactionEntryContainerViewModel::amountText),
                                  TransactionEntryField::transferSource, onFocus_, locale, "amount")}));
     views.push_back(TransferAccountListView(
-                        L("From", "Header of a transfer's source accounts"), vm->accounts(),
-                        Binding<std::optional<WidgetAccount>>(
+                        L("Source Account", "Header of a transfer's source accounts"), vm->accounts(),
+                        ui::Binding<std::optional<WidgetAccount>>{
                             [vm] { return vm->selectedAccount(); },
-                            [vm](std::optional<WidgetAccount> a) { vm->setSelectedAccount(std::move(a)); }),
+                            [vm](std::optional<WidgetAccount> a) { vm->setSelectedAccount(std::move(a)); }},
                         listFormatter, isEditing)
                         .body()
                         .id("sourceAccounts"));
     views.push_back(
-        TransferAccountListView(L("To", "Header of a transfer's destination accounts"), destinationAccounts(),
-                                binding(vm, &TransactionEntryContainerViewModel::selectedReceiverAccount),
+        TransferAccountListView(L("Destination Account", "Header of a transfer's destination accounts"),
+                                destinationAccounts(),
+                                ui::bind(vm, &TransactionEntryContainerViewModel::selectedReceiverAccount),
                                 listFormatter, isEditing)
             .body()
             .id("destinationAccounts"));
     if (isMulticurrencyTransfer(vm->selectedAccount(), vm->selectedReceiverAccount())) {
         std::vector<ui::View> received{
-            amountField(binding(vm, &TransactionEntryContainerViewModel::amountReceiverText),
+            amountField(ui::bind(vm, &TransactionEntryContainerViewModel::amountReceiverText),
                         TransactionEntryField::transferDestination, onFocus_, locale, "receivedAmount")};
         if (const auto& rate = vm->destinationExchangeRateFormatted())
             received.push_back(

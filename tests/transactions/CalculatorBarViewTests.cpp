@@ -18,8 +18,8 @@ protected:
 
     CalculatorBarView bar(bool operators = true) {
         return CalculatorBarView(
-            Binding<std::string>([t = text] { return *t; }, [t = text](std::string v) { *t = v; }), operators,
-            [this] { saved.push_back(*text); });
+            ui::Binding<std::string>{[t = text] { return *t; }, [t = text](std::string v) { *t = v; }},
+            operators, [this] { saved.push_back(*text); });
     }
     const std::vector<std::string>& played() { return pinned.feedback->events(); }
 };
@@ -59,9 +59,9 @@ TEST_F(CalculatorBarViewTest, EqualsEvaluatesInTheCurrentLocaleOrLeavesTheTextAs
 
 TEST_F(CalculatorBarViewTest, SaveKeyStoresTheResultBeforeOnSaveAndSavesAnUnevaluableTextAsTyped) {
     *text = "10+2.5";
-    ui::press(bar().body(), ui::byId("calculator.save"));
+    ui::press(bar().body(), ui::byId("calculator-save"));
     *text = "7\u00F70";
-    ui::press(bar().body(), ui::byId("calculator.save"));
+    ui::press(bar().body(), ui::byId("calculator-save"));
     EXPECT_THAT(saved, ElementsAre("12.5", "7\u00F70"));
     EXPECT_THAT(played(),
                 ElementsAre("notification success", "sound 1104", "notification success", "sound 1104"));
@@ -72,14 +72,14 @@ TEST_F(CalculatorBarViewTest, KeysInOrderAndTheTwoFormsOfTheSaveKey) {
     std::vector<std::string> ids;
     for (const auto& key : body.children())
         ids.push_back(key.identifier());
-    EXPECT_THAT(ids, ElementsAre("calculator.plus", "calculator.minus", "calculator.multiply",
-                                 "calculator.divide", "calculator.equal", "calculator.save"));
-    EXPECT_EQ(ui::findAs<ui::Button>(body, ui::byId("calculator.save")).symbol, "checkmark");
-    EXPECT_EQ(ui::findAs<ui::Button>(body, ui::byId("calculator.divide")).symbol, "divide");
+    EXPECT_THAT(ids, ElementsAre("calculator-plus", "calculator-minus", "calculator-multiply",
+                                 "calculator-divide", "calculator-equal", "calculator-save"));
+    EXPECT_EQ(ui::findAs<ui::Button>(body, ui::byId("calculator-save")).symbol, "checkmark");
+    EXPECT_EQ(ui::findAs<ui::Button>(body, ui::byId("calculator-divide")).symbol, "divide");
 
     body = bar(false).body();
     ASSERT_EQ(body.children().size(), 1u);
-    EXPECT_EQ(ui::findAs<ui::Button>(body, ui::byId("calculator.save")).title, "Save");
+    EXPECT_EQ(ui::findAs<ui::Button>(body, ui::byId("calculator-save")).title, "Save");
     ui::press(body, "Save");
     EXPECT_EQ(saved.size(), 1u);
 }

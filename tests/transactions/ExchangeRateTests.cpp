@@ -16,7 +16,7 @@ class ExchangeRateTest : public EntryTest {
 protected:
     std::shared_ptr<std::optional<ExchangeRate>> rate =
         std::make_shared<std::optional<ExchangeRate>>(ExchangeRate::make("EUR", "USD", 1.1));
-    Binding<std::optional<ExchangeRate>> binding{
+    ui::Binding<std::optional<ExchangeRate>> binding{
         [r = rate] { return *r; }, [r = rate](std::optional<ExchangeRate> v) { *r = std::move(v); }};
 
     ExchangeRateButton button(double amount = 10) {
@@ -53,7 +53,7 @@ TEST_F(ExchangeRateTest, SheetWithoutARateShowsDashesAndUpdatesNothingYetCloses)
 
 TEST_F(ExchangeRateTest, NewRateIsReadInTheLocaleAndLettersOrGarbageKeepUpdateDisabled) {
     const Environment::Override german({.locale = "de_DE"});
-    const ExchangeRateEditView sheet(binding, Binding<bool>::constant(true),
+    const ExchangeRateEditView sheet(binding, ui::Binding<bool>{[] { return true; }, [](const bool&) {}},
                                      NumberFormatter::decimal("de_DE"));
     const auto isEnabled = [&](const std::string& typed) {
         ui::typeText(sheet.body(), ui::byId("newRate"), typed);

@@ -78,13 +78,13 @@ TEST_F(RepeatTransactionsTest, ManualSheetEditsTheSettingsAndReminders) {
     EXPECT_FALSE(vm->isRepeating());
     ui::choose(manual(), ui::byId("interval"), localizedString(RepeatingInterval::weekly));
     EXPECT_EQ(vm->selectedInterval(), RepeatingInterval::weekly);
-    EXPECT_FALSE(ui::exists(manual(), ui::byId("reminder.oneDayBefore")));
+    EXPECT_FALSE(ui::exists(manual(), ui::byId("reminder-oneDayBefore")));
     ui::flip(manual(), ui::byId("hasReminders"));
-    ui::press(manual(), ui::byId("reminder.oneDayBefore"));
-    ui::press(manual(), ui::byId("reminder.sameDay"));
-    ui::press(manual(), ui::byId("reminder.sameDay"));
+    ui::press(manual(), ui::byId("reminder-oneDayBefore"));
+    ui::press(manual(), ui::byId("reminder-sameDay"));
+    ui::press(manual(), ui::byId("reminder-sameDay"));
     EXPECT_EQ(vm->selectedReminders(), std::set{ReminderTime::oneDayBefore});
-    EXPECT_EQ(ui::findAs<ui::Button>(manual(), ui::byId("reminder.oneDayBefore")).symbol,
+    EXPECT_EQ(ui::findAs<ui::Button>(manual(), ui::byId("reminder-oneDayBefore")).symbol,
               "checkmark.circle.fill");
     ui::press(manual(), "Done");
     EXPECT_EQ(dismissed, 1);

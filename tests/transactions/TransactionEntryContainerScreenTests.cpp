@@ -126,10 +126,10 @@ TEST_F(TransactionEntryScreenTest, CalculatorBarOnlyForAnAmountFocusOfACalculato
     EXPECT_FALSE(screen.calculatorBar());
     // Typing into a field gives it the focus.
     ui::typeText(screen.body(), ui::byId("amount"), "12");
-    ui::press(screen.body(), ui::byId("calculator.multiply"));
-    ui::press(screen.body(), ui::byId("calculator.equal"));
+    ui::press(screen.body(), ui::byId("calculator-multiply"));
+    ui::press(screen.body(), ui::byId("calculator-equal"));
     EXPECT_EQ(vm->amountText(), "12\u00D7");
-    ui::press(screen.body(), ui::byId("calculator.save"));
+    ui::press(screen.body(), ui::byId("calculator-save"));
     EXPECT_EQ(vm->calls.back(), "save 12\u00D7"); // the model's own validation decides
     EXPECT_THAT(events, ElementsAre("onDidSave", "dismiss"));
 }
@@ -253,7 +253,7 @@ TEST_F(TransactionEntryScreenTest, TheReceivedAmountHasItsOwnCalculatorAndBankin
     vm->amountReceiverText.set("4");
     auto screen = make();
     screen.focus(TransactionEntryField::transferDestination);
-    ui::press(screen.body(), ui::byId("calculator.plus"));
+    ui::press(screen.body(), ui::byId("calculator-plus"));
     EXPECT_EQ(vm->amountReceiverText(), "4+");
     EXPECT_EQ(vm->amountText(), "5");
 

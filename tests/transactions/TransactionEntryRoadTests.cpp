@@ -65,7 +65,7 @@ TEST_F(TransactionEntryRoadTest, ANewExpenseTypedWithTheCalculatorBarReachesTheO
     screen.onAppear();
     queue().advance(0.3);
     ui::typeText(screen.body(), ui::byId("amount"), "12,5");
-    ui::press(screen.body(), ui::byId("calculator.plus"));
+    ui::press(screen.body(), ui::byId("calculator-plus"));
     ui::typeText(screen.body(), ui::byId("amount"), "12,5+3");
     ui::press(screen.body(), ui::byId("account"));
     ui::press(screen.body(), ui::byId("acc-checking"));
@@ -73,7 +73,7 @@ TEST_F(TransactionEntryRoadTest, ANewExpenseTypedWithTheCalculatorBarReachesTheO
     ui::press(screen.body(), ui::byId("cat-groceries"));
     EXPECT_TRUE(ui::exists(ui::find(screen.body(), ui::byId("category")), "Groceries"));
     EXPECT_TRUE(ui::exists(ui::find(screen.body(), ui::byId("account")), "Checking"));
-    ui::press(screen.body(), ui::byId("calculator.save"));
+    ui::press(screen.body(), ui::byId("calculator-save"));
     EXPECT_EQ(vm->amountText(), "15,5");
     EXPECT_THAT(events, ElementsAre("saved", "closed"));
     ASSERT_EQ(database->addedTransactions().size(), 1u);
@@ -108,7 +108,7 @@ TEST_F(TransactionEntryRoadTest, RefusedSavesExplainWhyAndKeepEverythingTyped) {
     // An expression the calculator cannot evaluate goes to the model as typed.
     vm->select(vm->accounts().front());
     ui::typeText(screen.body(), ui::byId("amount"), "12\u00D7");
-    ui::press(screen.body(), ui::byId("calculator.save"));
+    ui::press(screen.body(), ui::byId("calculator-save"));
     EXPECT_EQ(alertTitle(), "Invalid amount");
     EXPECT_TRUE(ui::exists(screen.body(), ui::byId("errorBanner")));
     EXPECT_EQ(vm->amountText(), "12\u00D7");
