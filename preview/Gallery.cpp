@@ -7,6 +7,7 @@ std::vector<Subsystem> gallery() {
         {"Host records", hostPages()},
         {"Overview", overviewPages()},
         {"Credit cards", creditCardPages()},
+        {"Transaction entry", transactionPages()},
         {"Categories", categoryPages()},
         {"Accounts", accountPages()},
         {"Budgets", budgetPages()},

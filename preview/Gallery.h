@@ -63,6 +63,7 @@ std::vector<Page> allPages();
 std::vector<Page> hostPages();
 std::vector<Page> overviewPages();
 std::vector<Page> creditCardPages();
+std::vector<Page> transactionPages();
 std::vector<Page> categoryPages();
 std::vector<Page> accountPages();
 std::vector<Page> budgetPages();
