@@ -4,13 +4,10 @@ namespace zt::preview {
 
 std::vector<Subsystem> gallery() {
     return {
-        {"Host records", hostPages()},
-        {"Overview", overviewPages()},
-        {"Credit cards", creditCardPages()},
-        {"Categories", categoryPages()},
-        {"Accounts", accountPages()},
-        {"Budgets", budgetPages()},
-        {"On-device insights", insightPages()},
+        {"Host records", hostPages()},          {"Overview", overviewPages()},
+        {"Credit cards", creditCardPages()},    {"Categories", categoryPages()},
+        {"Accounts", accountPages()},           {"Budgets", budgetPages()},
+        {"On-device insights", insightPages()}, {"Account form", accountEntryPages()},
     };
 }
 
