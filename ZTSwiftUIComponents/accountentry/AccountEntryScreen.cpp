@@ -112,6 +112,7 @@ struct AccountEntryScreen::State {
     // The account's currency formatter, made again only when the currency changes.
     std::string formatterCurrency;
     std::optional<NumberFormatter> numberFormatter;
+    std::optional<NumberFormatter> dayFormatter;
 
     // The card sections keep their sheet flags between draws; they are made again for a new
     // statement or reminder list.
@@ -225,41 +226,73 @@ std::optional<std::string> AccountEntryScreen::selectedIconId() const {
     return state_->selectedIconId;
 }
 
-ui::View AccountEntryScreen::body() const {
+namespace {
+
+/// Children moved into a vector; an initializer list would copy every subtree.
+template <class... Views> std::vector<ui::View> views(Views&&... children) {
+    std::vector<ui::View> out;
+    out.reserve(sizeof...(children));
+    (out.push_back(std::forward<Views>(children)), ...);
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string> AccountEntryScreen::offeredIcons() const {
+    const auto offered = controller_->iconNames();
+    const std::string& searchText = state_->iconSearchText;
+    std::vector<std::string> names;
+    if (controller_->areIconsSFSymbols()) {
+        // The catalogue's symbols that match, narrowed to the ones the controller offers.
+        const std::set<std::string, std::less<>> allowed(offered.begin(), offered.end());
+        for (auto& icon : iconPickerService_->icon(searchText))
+            if (allowed.empty() || allowed.contains(icon.name))
+                names.push_back(std::move(icon.name));
+    } else {
+        // Image names are not in the catalogue; they are matched by name.
+        const SearchText search(searchText);
+        std::copy_if(offered.begin(), offered.end(), std::back_inserter(names),
+                     [&search](const std::string& name) { return search.matches(name); });
+    }
+    return names;
+}
+
+ui::View AccountEntryScreen::iconSheet() const {
+    const State& state = *state_;
+    std::vector<ui::View> content;
+    // A dismissed sheet shows nothing, so its grid is only built while it is open.
+    if (state.isIconPickerVisible) {
+        const auto account = controller_->account();
+        std::vector<ui::View> icons;
+        for (auto& name : offeredIcons()) {
+            auto image = ui::image(name);
+            if (name == state.selectedIconId)
+                image.foregroundColor(ui::Color(Theme::shared().accentColor));
+            icons.push_back(ui::button(state_.action([account, name](State& s) {
+                                s.selectedIconId = name;
+                                account->iconName().set(name);
+                                s.isIconPickerVisible = false;
+                            }),
+                                       views(std::move(image)))
+                                .id(name)
+                                .accessibilityLabel(name));
+        }
+        if (icons.empty())
+            icons.push_back(ui::text(L("No Results Found")).secondary());
+        content =
+            views(ui::textField(L("Search..."), state.iconSearchText, state_.binding(&State::iconSearchText))
+                      .id("iconSearch"),
+                  ui::grid(5, std::move(icons)).id("iconGrid"));
+    }
+    return ui::sheet(L("Choose Icon"), state.isIconPickerVisible, state_.binding(&State::isIconPickerVisible),
+                     std::move(content))
+        .id("iconPicker");
+}
+
+ui::View AccountEntryScreen::typeDependentSection(const NumberFormatter& formatter) const {
     const auto controller = controller_;
     const auto account = controller->account();
     State& state = *state_;
-    const std::string locale = controller->locale();
-    const NumberFormatter& formatter = state.formatter(locale, account->currencyCode()());
-    const bool isOnlineBanking = account->isOnlineBanking()();
-
-    // Type: the bank decides it for an online-banking account.
-    const auto typeBinding = ui::Binding<AccountType>{[account] { return account->type()(); },
-                                                      [account](const AccountType& type) {
-                                                          if (!account->isOnlineBanking()())
-                                                              account->type().set(type);
-                                                      }};
-    std::vector<ui::View> sections{
-        ui::section({}, {AccountTypePickerView(typeBinding).body().disabled(isOnlineBanking)},
-                    isOnlineBanking ? L("You cannot change the type of an online banking account.")
-                                    : std::string())
-            .id("typeSection"),
-        AccountNameSection(bindTo(account, account->name()),
-                           L("Account Name", "Placeholder of the account name"),
-                           bindTo(controller, controller->isNameInFocus()))
-            .body(),
-        ui::section(
-            L("Icon", "Section of the account form"),
-            {ui::button(state_.setter(&State::isIconPickerVisible, true),
-                        {ui::image(account->iconName()().empty() ? std::string(defaultAccountImageName)
-                                                                 : account->iconName()()),
-                         ui::text(L("Choose Icon"))})
-                 .id("icon")
-                 .accessibilityLabel(account->iconName()())})
-            .id("iconSection"),
-    };
-
-    // The part that depends on the type.
     const std::string_view type = rawValue(account->type()());
     if (type == "creditCard") {
         const auto card = controller->creditCardDetails();
@@ -273,78 +306,91 @@ ui::View AccountEntryScreen::body() const {
             state.remindersSection.emplace(reminders);
             state.sectionReminders = reminders;
         }
-        sections.push_back(CreditCardBalanceSection(AmountBinding::to(account, account->balance()),
-                                                    AmountBinding::to(card, card->limit()), formatter, locale,
-                                                    card->isValidationPassed(account->balance()()))
-                               .body());
-        sections.push_back(state.statementSection->body());
-        sections.push_back(state.remindersSection->body());
-    } else if (type == "loan") {
-        sections.push_back(LoanDetailsSection(controller->loanDetails(), state.loan,
-                                              controller->loanAmountValidationError(), formatter,
-                                              NumberFormatter::ordinal(locale))
-                               .body());
-    } else {
-        sections.push_back(ui::section(L("Balance", "Section of the account form"),
-                                       {state.balance.row(L("Balance", "Section of the account form"),
-                                                          "balance", formatter.currencySymbol())})
-                               .id("balanceSection"));
+        return ui::group(views(CreditCardBalanceSection(AmountBinding::to(account, account->balance()),
+                                                        AmountBinding::to(card, card->limit()), formatter,
+                                                        controller->locale(),
+                                                        card->isValidationPassed(account->balance()()))
+                                   .body(),
+                               state.statementSection->body(), state.remindersSection->body()));
     }
+    if (type == "loan") {
+        if (!state.dayFormatter || state.dayFormatter->localeIdentifier() != controller->locale())
+            state.dayFormatter = NumberFormatter::ordinal(controller->locale());
+        return LoanDetailsSection(controller->loanDetails(), state.loan,
+                                  controller->loanAmountValidationError(), formatter, *state.dayFormatter)
+            .body();
+    }
+    return ui::section(L("Balance", "Section of the account form"),
+                       views(state.balance.row(L("Balance", "Section of the account form"), "balance",
+                                               formatter.currencySymbol())))
+        .id("balanceSection");
+}
 
-    const bool canEditCurrency = controller->canEditCurrency();
+ui::View AccountEntryScreen::body() const {
+    const auto controller = controller_;
+    const auto account = controller->account();
+    State& state = *state_;
+    const NumberFormatter& formatter = state.formatter(controller->locale(), account->currencyCode()());
+    const bool isOnlineBanking = account->isOnlineBanking()();
+
+    std::vector<ui::View> sections;
+    sections.reserve(7);
+    // The bank decides the type of an online-banking account.
+    const auto typeBinding = ui::Binding<AccountType>{[account] { return account->type()(); },
+                                                      [account](const AccountType& type) {
+                                                          if (!account->isOnlineBanking()())
+                                                              account->type().set(type);
+                                                      }};
     sections.push_back(
-        ui::section({ui::button(state_.action([controller](State& s) {
-                         if (controller->onCurrencyDidPress)
-                             controller->onCurrencyDidPress();
-                         else
-                             s.isCurrencyPickersVisible = true;
-                     }),
-                                {ui::text(L("Currency")), ui::spacer(),
-                                 ui::text(account->currencyCode()()).secondary().id("currencyCode")})
-                         .disabled(!canEditCurrency)
-                         .id("currency")})
-            .id("currencySection"));
+        ui::section({}, views(AccountTypePickerView(typeBinding).body().disabled(isOnlineBanking)),
+                    isOnlineBanking ? L("You cannot change the type of an online banking account.")
+                                    : std::string())
+            .id("typeSection"));
+    sections.push_back(AccountNameSection(bindTo(account, account->name()),
+                                          L("Account Name", "Placeholder of the account name"),
+                                          bindTo(controller, controller->isNameInFocus()))
+                           .body());
+    const std::string& iconName = account->iconName()();
+    sections.push_back(
+        ui::section(L("Icon", "Section of the account form"),
+                    views(ui::button(state_.setter(&State::isIconPickerVisible, true),
+                                     views(ui::image(iconName.empty() ? std::string(defaultAccountImageName)
+                                                                      : iconName),
+                                           ui::text(L("Choose Icon"))))
+                              .id("icon")
+                              .accessibilityLabel(iconName)))
+            .id("iconSection"));
 
+    // The card's sections come as a group; the list takes them one by one.
+    auto variable = typeDependentSection(formatter);
+    if (variable.is<ui::Group>())
+        for (auto& section : variable.children())
+            sections.push_back(std::move(section));
+    else
+        sections.push_back(std::move(variable));
+
+    sections.push_back(
+        ui::section(
+            views(ui::button(state_.action([controller](State& s) {
+                      if (controller->onCurrencyDidPress)
+                          controller->onCurrencyDidPress();
+                      else
+                          s.isCurrencyPickersVisible = true;
+                  }),
+                             views(ui::text(L("Currency")), ui::spacer(),
+                                   ui::text(account->currencyCode()()).secondary().id("currencyCode")))
+                      .disabled(!controller->canEditCurrency())
+                      .id("currency")))
+            .id("currencySection"));
     const auto groupBinding = ui::Binding<std::optional<AccountGroupItem>>{
         [controller] { return controller->selectedGroup()(); },
         [controller](const std::optional<AccountGroupItem>& group) {
             if (group)
                 controller->selectedGroup().set(*group);
         }};
-    sections.push_back(
-        ui::section({AccountGroupPickerView(groupBinding, controller->groups()).body()}).id("groupSection"));
+    sections.push_back(ui::section(views(AccountGroupPickerView(groupBinding, controller->groups()).body()))
+                           .id("groupSection"));
     sections.push_back(AccountUseSection(bindTo(account, account->isBusinessAccount()), state.vat).body());
-
-    // The icon sheet: the catalogue's symbols that match the search, narrowed to the ones the
-    // controller offers; image names are matched by name.
-    std::vector<ui::View> icons;
-    const auto offered = controller->iconNames();
-    std::vector<std::string> names;
-    if (controller->areIconsSFSymbols()) {
-        const std::set<std::string, std::less<>> allowed(offered.begin(), offered.end());
-        for (auto& icon : iconPickerService_->icon(state.iconSearchText))
-            if (allowed.empty() || allowed.contains(icon.name))
-                names.push_back(std::move(icon.name));
-    } else {
-        const SearchText search(state.iconSearchText);
-        std::copy_if(offered.begin(), offered.end(), std::back_inserter(names),
-                     [&search](const std::string& name) { return search.matches(name); });
-    }
-    for (const auto& name : names) {
-        auto image = ui::image(name);
-        if (name == state.selectedIconId)
-            image.foregroundColor(ui::Color(Theme::shared().accentColor));
-        icons.push_back(ui::button(state_.action([account, name](State& s) {
-                            s.selectedIconId = name;
-                            account->iconName().set(name);
-                            s.isIconPickerVisible = false;
-                        }),
-                                   {std::move(image)})
-                            .id(name)
-                            .accessibilityLabel(name));
-    }
-    if (icons.empty())
-        icons.push_back(ui::text(L("No Results Found")).secondary());
 
     const auto dismiss = [onWillDismiss = onWillDismiss_] {
         if (onWillDismiss)
@@ -363,25 +409,19 @@ ui::View AccountEntryScreen::body() const {
 
     return ui::navigationTitle(
         controller->isNew() ? L("New Account") : L("Edit Account"),
-        {
-            ui::list(std::move(sections)),
-            ui::sheet(
-                L("Choose Icon"), state.isIconPickerVisible, state_.binding(&State::isIconPickerVisible),
-                {ui::textField(L("Search..."), state.iconSearchText, state_.binding(&State::iconSearchText))
-                     .id("iconSearch"),
-                 ui::grid(5, std::move(icons))}),
-            ui::sheet(L("Currency"), state.isCurrencyPickersVisible,
-                      state_.binding(&State::isCurrencyPickersVisible), {controller->currencyPicker()}),
-            ui::confirmationDialog(
-                L("Discard Changes?"), L("The changes you made to this account will be lost."),
-                state.showConfirmation, state_.binding(&State::showConfirmation),
-                {ui::button(L("Discard Changes"), dismiss).role(ui::ButtonRole::destructive),
-                 ui::button(L("Keep Editing"), [] {}).role(ui::ButtonRole::cancel)})
-                .id("discardConfirmation"),
-            ui::toolbarItem("cancel", ui::button(L("Cancel"), cancel).role(ui::ButtonRole::cancel)),
-            ui::toolbarItem("save",
-                            ui::button(L("Save", "Save action"), save).disabled(!state.canSave(*controller))),
-        });
+        views(ui::list(std::move(sections)), iconSheet(),
+              ui::sheet(L("Currency"), state.isCurrencyPickersVisible,
+                        state_.binding(&State::isCurrencyPickersVisible),
+                        state.isCurrencyPickersVisible ? views(controller->currencyPicker()) : views()),
+              ui::confirmationDialog(
+                  L("Discard Changes?"), L("The changes you made to this account will be lost."),
+                  state.showConfirmation, state_.binding(&State::showConfirmation),
+                  views(ui::button(L("Discard Changes"), dismiss).role(ui::ButtonRole::destructive),
+                        ui::button(L("Keep Editing"), [] {}).role(ui::ButtonRole::cancel)))
+                  .id("discardConfirmation"),
+              ui::toolbarItem("cancel", ui::button(L("Cancel"), cancel).role(ui::ButtonRole::cancel)),
+              ui::toolbarItem(
+                  "save", ui::button(L("Save", "Save action"), save).disabled(!state.canSave(*controller)))));
 }
 
 } // namespace zt

@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/accountentry/AccountEntryControlling.h"
 #include "ZTSwiftUIComponents/host/IconPickerServicing.h"
+#include "platform/NumberFormatter.h"
 #include "platform/ui/ScreenState.h"
 #include "platform/ui/View.h"
 
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zt {
 
@@ -43,6 +45,12 @@ public:
 
 private:
     struct State;
+
+    /// The icons the sheet offers for its search text.
+    std::vector<std::string> offeredIcons() const;
+    ui::View iconSheet() const;
+    /// The card's sections (as a group), the loan's section or the balance section.
+    ui::View typeDependentSection(const NumberFormatter& formatter) const;
 
     std::shared_ptr<AccountEntryControlling> controller_;
     std::function<void()> onWillDismiss_;

@@ -31,14 +31,15 @@ FormAmountField::FormAmountField(AmountBinding binding, std::string localeIdenti
     : binding_(std::move(binding)), rule_(std::move(rule)),
       state_(AmountField(std::string{}, std::move(localeIdentifier))) {}
 
-AmountField FormAmountField::field() const {
-    const AmountField& typed = *state_;
+const AmountField& FormAmountField::field() const {
+    AmountField& typed = *state_;
     if (isMistake(typed, rule_))
         return typed;
     const auto value = binding_.get ? binding_.get() : std::nullopt;
-    if (typed.value() == value)
-        return typed;
-    return AmountField::showing(value, typed.localeIdentifier());
+    // Kept, so that showing the same value again costs nothing.
+    if (typed.value() != value)
+        typed = AmountField::showing(value, typed.localeIdentifier());
+    return typed;
 }
 
 bool FormAmountField::isInvalid() const {
@@ -50,7 +51,7 @@ void FormAmountField::type(const std::string& text) const {
 }
 
 ui::View FormAmountField::row(const std::string& title, std::string id, std::string unit) const {
-    const AmountField shown = field();
+    const AmountField& shown = field();
     std::vector<ui::View> cells{
         ui::text(title),
         ui::spacer(),

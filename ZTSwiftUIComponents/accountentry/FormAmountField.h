@@ -34,8 +34,8 @@ class FormAmountField {
 public:
     FormAmountField(AmountBinding binding, std::string localeIdentifier, AmountRule rule = {});
 
-    /// The field as the user sees it now.
-    AmountField field() const;
+    /// The field as the user sees it now: what was typed, or the value changed elsewhere.
+    const AmountField& field() const;
     /// The field holds a mistake.
     bool isInvalid() const;
     /// Takes the user's new text.
