@@ -9,7 +9,7 @@
 
 namespace zt {
 
-/// The demo account of the account entry form. Values only.
+/// The demo account of the account entry form; every field is published.
 class MockAccountEntryProvider final : public AccountEntryProviding {
 public:
     /// A new checking account without a name or balance, in the application currency, with the

@@ -13,7 +13,7 @@
 
 namespace zt {
 
-/// The demo interest rate of a loan: a yearly percentage from a start date. Values only.
+/// The demo interest rate of a loan: a yearly percentage from a start date.
 class MockInterestRateProvider final : public InterestRateProviding {
 public:
     MockInterestRateProvider(std::optional<double> rate, Date startDate)
@@ -27,7 +27,7 @@ private:
     Published<Date> startDate_;
 };
 
-/// The demo instalment plan of a loan. Values only.
+/// The demo instalment plan of a loan, with a free-text note.
 class MockLoanPaymentScheduleProvider final : public LoanPaymentScheduleProviding {
 public:
     MockLoanPaymentScheduleProvider(std::optional<double> amount, std::string frequency, int paymentDueDay,
@@ -49,7 +49,7 @@ private:
     Published<Date> startDate_;
 };
 
-/// The demo loan terms of the account entry form. Values only.
+/// The demo loan terms of the account entry form.
 class MockLoanEntryProvider final : public LoanEntryProviding {
 public:
     MockLoanEntryProvider(Date startDate, std::optional<double> initialAmount,

@@ -109,8 +109,8 @@ struct AccountEntryScreen::State {
     LoanDetailsSection::Fields loan;
     Snapshot initial;
 
-    // The account's currency formatter, made again only when the currency changes.
-    std::string formatterCurrency;
+    // The account's currency formatter, made again only when the locale or currency changes.
+    std::string formatterLocale, formatterCurrency;
     std::optional<NumberFormatter> numberFormatter;
     std::optional<NumberFormatter> dayFormatter;
 
@@ -134,9 +134,12 @@ struct AccountEntryScreen::State {
     }
 
     const NumberFormatter& formatter(const std::string& locale, const std::string& currency) {
-        if (!numberFormatter || formatterCurrency != currency) {
+        if (!numberFormatter || formatterLocale != locale || formatterCurrency != currency) {
             numberFormatter = NumberFormatter::currency(locale, currency);
+            formatterLocale = locale;
             formatterCurrency = currency;
+            // The statement section keeps a copy of the formatter.
+            sectionStatement.reset();
         }
         return *numberFormatter;
     }

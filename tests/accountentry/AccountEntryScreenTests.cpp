@@ -445,7 +445,7 @@ TEST_F(AccountEntryTest, NewAccountTakesTheNameFocusOnAppear) {
     EXPECT_TRUE(edited->isNameInFocus()());
 }
 
-TEST_F(AccountEntryTest, CardSectionsKeepTheirSheetsBetweenDrawsAndFollowANewStatement) {
+TEST_F(AccountEntryTest, CardSectionsKeepTheirSheetsBetweenDrawsAndFollowANewStatementOrCurrency) {
     const auto c = controller(demoAccount(AccountType::creditCard));
     const AccountEntryScreen screen(c);
     EXPECT_TRUE(saveEnabled(screen.body()));
@@ -469,6 +469,11 @@ TEST_F(AccountEntryTest, CardSectionsKeepTheirSheetsBetweenDrawsAndFollowANewSta
     ui::typeText(body, ui::byId("minimumDueAmount"), "40");
     EXPECT_EQ(card->lastStatement()()->minimumDueAmount(), 40.0);
     EXPECT_EQ(old->minimumDueAmount(), 25.0);
+
+    // A new currency reaches the statement's amounts too.
+    EXPECT_EQ(field(screen.body(), "minimumDueAmount").text, "$40.00");
+    c->account()->currencyCode().set("EUR");
+    EXPECT_EQ(field(screen.body(), "minimumDueAmount").text, "€40.00");
 }
 
 TEST_F(AccountEntryTest, GermanForm) {
