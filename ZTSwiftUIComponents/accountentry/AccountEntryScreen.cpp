@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/accountentry/AccountUseSection.h"
 #include "ZTSwiftUIComponents/accountentry/FormAmountField.h"
 #include "ZTSwiftUIComponents/accountentry/LoanDetailsSection.h"
+#include "ZTSwiftUIComponents/accountentry/LoanPaymentDuePicker.h"
 #include "ZTSwiftUIComponents/accounts/AccountPickers.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCardBalanceSection.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCardLastStatementSection.h"
@@ -112,7 +113,9 @@ struct AccountEntryScreen::State {
     // The account's currency formatter, made again only when the locale or currency changes.
     std::string formatterLocale, formatterCurrency;
     std::optional<NumberFormatter> numberFormatter;
-    std::optional<NumberFormatter> dayFormatter;
+    // The due days written in the form's locale.
+    std::string dueDaysLocale;
+    std::vector<ui::PickerOption> dueDays;
 
     // The card sections keep their sheet flags between draws; they are made again for a new
     // statement or reminder list.
@@ -317,10 +320,12 @@ ui::View AccountEntryScreen::typeDependentSection(const NumberFormatter& formatt
                                state.statementSection->body(), state.remindersSection->body()));
     }
     if (type == "loan") {
-        if (!state.dayFormatter || state.dayFormatter->localeIdentifier() != controller->locale())
-            state.dayFormatter = NumberFormatter::ordinal(controller->locale());
+        if (state.dueDays.empty() || state.dueDaysLocale != controller->locale()) {
+            state.dueDays = LoanPaymentDuePicker::days(NumberFormatter::ordinal(controller->locale()));
+            state.dueDaysLocale = controller->locale();
+        }
         return LoanDetailsSection(controller->loanDetails(), state.loan,
-                                  controller->loanAmountValidationError(), formatter, *state.dayFormatter)
+                                  controller->loanAmountValidationError(), formatter, state.dueDays)
             .body();
     }
     return ui::section(L("Balance", "Section of the account form"),

@@ -13,10 +13,11 @@ namespace zt {
 
 LoanDetailsSection::LoanDetailsSection(std::shared_ptr<LoanEntryProviding> loan, Fields fields,
                                        std::optional<std::string> amountValidationError,
-                                       const NumberFormatter& currencyFormatter, NumberFormatter dayFormatter)
+                                       const NumberFormatter& currencyFormatter,
+                                       std::vector<ui::PickerOption> dueDays)
     : loan_(std::move(loan)), fields_(std::move(fields)),
       amountValidationError_(std::move(amountValidationError)),
-      currencySymbol_(currencyFormatter.currencySymbol()), dayFormatter_(std::move(dayFormatter)) {}
+      currencySymbol_(currencyFormatter.currencySymbol()), dueDays_(std::move(dueDays)) {}
 
 AmountRule LoanDetailsSection::termRule() {
     return AmountRule{1, std::numeric_limits<std::int16_t>::max(), true,
@@ -47,7 +48,7 @@ ui::View LoanDetailsSection::body() const {
             ui::Binding<int>{
                 [loan] { return loan->currentPaymentSchedule()()->paymentDueDay()(); },
                 [loan](const int& day) { loan->currentPaymentSchedule()()->paymentDueDay().set(day); }},
-            dayFormatter_)
+            dueDays_)
             .body());
     return ui::section(L("Loan Details"), std::move(rows)).id("loanSection");
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zt {
 
@@ -22,10 +23,11 @@ public:
         FormAmountField interestRate;
     };
 
-    /// currencyFormatter names the currency beside the amount; dayFormatter writes the due days.
+    /// currencyFormatter names the currency beside the amount; dueDays are the picker's days
+    /// (LoanPaymentDuePicker::days).
     LoanDetailsSection(std::shared_ptr<LoanEntryProviding> loan, Fields fields,
                        std::optional<std::string> amountValidationError,
-                       const NumberFormatter& currencyFormatter, NumberFormatter dayFormatter);
+                       const NumberFormatter& currencyFormatter, std::vector<ui::PickerOption> dueDays);
 
     ui::View body() const;
 
@@ -39,7 +41,7 @@ private:
     Fields fields_;
     std::optional<std::string> amountValidationError_;
     std::string currencySymbol_;
-    NumberFormatter dayFormatter_;
+    std::vector<ui::PickerOption> dueDays_;
 };
 
 } // namespace zt

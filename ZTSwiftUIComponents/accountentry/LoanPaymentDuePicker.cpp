@@ -10,17 +10,25 @@
 
 namespace zt {
 
-LoanPaymentDuePicker::LoanPaymentDuePicker(ui::Binding<int> day, NumberFormatter formatter)
-    : day_(std::move(day)), formatter_(std::move(formatter)) {}
+using Schedule = LoanPaymentScheduleProviding;
 
-ui::View LoanPaymentDuePicker::body() const {
-    using Schedule = LoanPaymentScheduleProviding;
+LoanPaymentDuePicker::LoanPaymentDuePicker(ui::Binding<int> day, const NumberFormatter& formatter)
+    : LoanPaymentDuePicker(std::move(day), days(formatter)) {}
+
+LoanPaymentDuePicker::LoanPaymentDuePicker(ui::Binding<int> day, std::vector<ui::PickerOption> days)
+    : day_(std::move(day)), days_(std::move(days)) {}
+
+std::vector<ui::PickerOption> LoanPaymentDuePicker::days(const NumberFormatter& formatter) {
     std::vector<ui::PickerOption> days;
     days.reserve(Schedule::lastPaymentDueDay);
     for (int day = Schedule::firstPaymentDueDay; day <= Schedule::lastPaymentDueDay; ++day)
-        days.emplace_back(std::to_string(day), formatter_.string(day).value_or(std::to_string(day)));
+        days.emplace_back(std::to_string(day), formatter.string(day).value_or(std::to_string(day)));
+    return days;
+}
+
+ui::View LoanPaymentDuePicker::body() const {
     const int current = day_();
-    return ui::picker(L("Payment Due Day"), std::move(days),
+    return ui::picker(L("Payment Due Day"), days_,
                       Schedule::isValidPaymentDueDay(current) ? std::to_string(current) : std::string(),
                       [binding = day_](const std::string& id) {
                           int day = 0;
