@@ -124,16 +124,26 @@ struct AccountEntryScreen::State {
     std::shared_ptr<AccountRemindersData> sectionReminders;
     std::optional<CreditCardRemindersSection> remindersSection;
 
-    bool hasInvalidField() const {
-        const std::vector<const FormAmountField*> all{&balance, &vat, &loan.initialAmount,
-                                                      &loan.initialTermInYears, &loan.interestRate};
-        return std::any_of(all.begin(), all.end(), [](const FormAmountField* f) { return f->isInvalid(); });
+    /// A mistake in a field the form shows; a hidden field keeps its text for when it is shown
+    /// again, but cannot hold back saving without the user seeing why.
+    bool hasInvalidField(const AccountEntryControlling& controller) const {
+        auto& account = *controller.account();
+        const std::string_view type = rawValue(account.type()());
+        std::vector<const FormAmountField*> shown;
+        if (type == "loan")
+            shown = {&loan.initialAmount, &loan.initialTermInYears, &loan.interestRate};
+        else if (type != "creditCard")
+            shown = {&balance};
+        if (account.isBusinessAccount()())
+            shown.push_back(&vat);
+        return std::any_of(shown.begin(), shown.end(),
+                           [](const FormAmountField* f) { return f->isInvalid(); });
     }
     bool canSave(const AccountEntryControlling& controller) const {
-        return controller.isValidationPassed() && !hasInvalidField();
+        return controller.isValidationPassed() && !hasInvalidField(controller);
     }
     bool hasChanges(AccountEntryControlling& controller) const {
-        return hasInvalidField() || !(Snapshot::of(controller) == initial);
+        return hasInvalidField(controller) || !(Snapshot::of(controller) == initial);
     }
 
     const NumberFormatter& formatter(const std::string& locale, const std::string& currency) {

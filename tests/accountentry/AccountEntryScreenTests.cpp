@@ -187,6 +187,23 @@ TEST_F(AccountEntryTest, AmountFieldsKeepWhatWasTypedAndBlockSavingWhileItIsNoNu
     // Without a mistake, a value set elsewhere is shown as the locale writes it.
     c->account()->balance().set(-3.25);
     EXPECT_EQ(field(screen.body(), "balance").text, "-3.25");
+
+    // A mistake in a field the type or the switch hides holds nothing back, and is there again
+    // when the field comes back.
+    ui::typeText(screen.body(), ui::byId("balance"), "3x");
+    ui::flip(screen.body(), ui::byId("isBusinessAccount"));
+    ui::typeText(screen.body(), ui::byId("vat"), "7%%");
+    EXPECT_FALSE(saveEnabled(screen.body()));
+    ui::flip(screen.body(), ui::byId("isBusinessAccount"));
+    EXPECT_FALSE(saveEnabled(screen.body())); // the balance still shows its mistake
+    c->account()->type().set(AccountType::loan);
+    EXPECT_TRUE(saveEnabled(screen.body()));
+    c->account()->type().set(AccountType::savings);
+    body = screen.body();
+    EXPECT_EQ(field(body, "balance").text, "3x");
+    EXPECT_FALSE(saveEnabled(body));
+    ui::flip(body, ui::byId("isBusinessAccount"));
+    EXPECT_EQ(field(screen.body(), "vat").text, "7%%");
 }
 
 TEST_F(AccountEntryTest, AmountsAreTypedInTheControllersLocale) {
