@@ -12,6 +12,7 @@ std::vector<Subsystem> gallery() {
         {"Accounts", accountPages()},
         {"Budgets", budgetPages()},
         {"On-device insights", insightPages()},
+        {"Account form", accountEntryPages()},
     };
 }
 

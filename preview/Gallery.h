@@ -68,6 +68,7 @@ std::vector<Page> categoryPages();
 std::vector<Page> accountPages();
 std::vector<Page> budgetPages();
 std::vector<Page> insightPages();
+std::vector<Page> accountEntryPages();
 
 /// Runs build with a private manual main queue in force and runs that queue dry, so a demo load
 /// that completes through the main queue has finished when build returns. Later work still goes
