@@ -4,8 +4,8 @@
 // writing and reading again, and the card store must read any such file.
 #include "ZTSwiftUIComponents/creditcards/CreditCard.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCardDatabaseUbiquitousStore.h"
-#include "platform/FileKeyValueStore.h"
 #include "platform/InMemoryKeyValueStore.h"
+#include "platform/KeyValueFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,9 +55,9 @@ void checkCard(std::string_view bytes) {
 }
 
 void checkStoreFile(std::string_view bytes) {
-    const auto values = zt::FileKeyValueStore::decode(bytes);
-    const std::string encoded = zt::FileKeyValueStore::encode(values);
-    if (zt::FileKeyValueStore::encode(zt::FileKeyValueStore::decode(encoded)) != encoded) {
+    const auto values = zt::KeyValueFile::decode(bytes).values;
+    const std::string encoded = zt::KeyValueFile::encode(values);
+    if (zt::KeyValueFile::encode(zt::KeyValueFile::decode(encoded).values) != encoded) {
         std::fprintf(stderr, "store file changes on a round trip\n");
         std::abort();
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ZTSwiftUIComponents/accountentry/InterestRateProviding.h"
+#include "ZTSwiftUIComponents/accountentry/LoanEntryProviding.h"
+#include "ZTSwiftUIComponents/accountentry/LoanPaymentScheduleProviding.h"
 #include "platform/Date.h"
 #include "platform/Published.h"
 
@@ -10,54 +13,73 @@
 
 namespace zt {
 
-/// The demo interest rate of a loan: a yearly percentage from a start date. Values only.
-class MockInterestRateProvider : public ObservableObject {
+/// The demo interest rate of a loan: a yearly percentage from a start date.
+class MockInterestRateProvider final : public InterestRateProviding {
 public:
     MockInterestRateProvider(std::optional<double> rate, Date startDate)
-        : rate(*this, rate), startDate(*this, startDate) {}
+        : rate_(*this, rate), startDate_(*this, startDate) {}
 
-    /// Yearly percentage (4.5 means 4.5 %).
-    Published<std::optional<double>> rate;
-    Published<Date> startDate;
+    Published<std::optional<double>>& rate() override { return rate_; }
+    Published<Date>& startDate() override { return startDate_; }
+
+private:
+    Published<std::optional<double>> rate_;
+    Published<Date> startDate_;
 };
 
-/// The demo instalment plan of a loan. Values only.
-class MockLoanPaymentScheduleProvider : public ObservableObject {
+/// The demo instalment plan of a loan, with a free-text note.
+class MockLoanPaymentScheduleProvider final : public LoanPaymentScheduleProviding {
 public:
     MockLoanPaymentScheduleProvider(std::optional<double> amount, std::string frequency, int paymentDueDay,
                                     Date startDate, std::string note = {})
-        : amount(*this, amount), frequency(*this, std::move(frequency)), paymentDueDay(*this, paymentDueDay),
-          startDate(*this, startDate), note(*this, std::move(note)) {}
+        : note(*this, std::move(note)), amount_(*this, amount), frequency_(*this, std::move(frequency)),
+          paymentDueDay_(*this, paymentDueDay), startDate_(*this, startDate) {}
 
-    /// The instalment.
-    Published<std::optional<double>> amount;
-    Published<std::string> frequency;
-    /// Day of the month.
-    Published<int> paymentDueDay;
-    Published<Date> startDate;
+    Published<std::optional<double>>& amount() override { return amount_; }
+    Published<std::string>& frequency() override { return frequency_; }
+    Published<int>& paymentDueDay() override { return paymentDueDay_; }
+    Published<Date>& startDate() override { return startDate_; }
+
     Published<std::string> note;
+
+private:
+    Published<std::optional<double>> amount_;
+    Published<std::string> frequency_;
+    Published<int> paymentDueDay_;
+    Published<Date> startDate_;
 };
 
-/// The demo loan terms of the account entry form. Values only.
-class MockLoanEntryProvider : public ObservableObject {
+/// The demo loan terms of the account entry form.
+class MockLoanEntryProvider final : public LoanEntryProviding {
 public:
     MockLoanEntryProvider(Date startDate, std::optional<double> initialAmount,
                           std::optional<std::int16_t> initialTermInYears,
-                          std::shared_ptr<MockInterestRateProvider> currentInterestRate,
-                          std::shared_ptr<MockLoanPaymentScheduleProvider> currentPaymentSchedule)
-        : startDate(*this, startDate), initialAmount(*this, initialAmount),
-          initialTermInYears(*this, initialTermInYears),
-          currentInterestRate(*this, std::move(currentInterestRate)),
-          currentPaymentSchedule(*this, std::move(currentPaymentSchedule)) {}
+                          std::shared_ptr<InterestRateProviding> currentInterestRate,
+                          std::shared_ptr<LoanPaymentScheduleProviding> currentPaymentSchedule)
+        : startDate_(*this, startDate), initialAmount_(*this, initialAmount),
+          initialTermInYears_(*this, initialTermInYears),
+          currentInterestRate_(*this, std::move(currentInterestRate)),
+          currentPaymentSchedule_(*this, std::move(currentPaymentSchedule)) {}
 
     /// A five-year loan of 25,000 at 4.5 %, paid monthly on the 15th, starting at startDate.
     static std::shared_ptr<MockLoanEntryProvider> demo(Date startDate);
 
-    Published<Date> startDate;
-    Published<std::optional<double>> initialAmount;
-    Published<std::optional<std::int16_t>> initialTermInYears;
-    Published<std::shared_ptr<MockInterestRateProvider>> currentInterestRate;
-    Published<std::shared_ptr<MockLoanPaymentScheduleProvider>> currentPaymentSchedule;
+    Published<Date>& startDate() override { return startDate_; }
+    Published<std::optional<double>>& initialAmount() override { return initialAmount_; }
+    Published<std::optional<std::int16_t>>& initialTermInYears() override { return initialTermInYears_; }
+    Published<std::shared_ptr<InterestRateProviding>>& currentInterestRate() override {
+        return currentInterestRate_;
+    }
+    Published<std::shared_ptr<LoanPaymentScheduleProviding>>& currentPaymentSchedule() override {
+        return currentPaymentSchedule_;
+    }
+
+private:
+    Published<Date> startDate_;
+    Published<std::optional<double>> initialAmount_;
+    Published<std::optional<std::int16_t>> initialTermInYears_;
+    Published<std::shared_ptr<InterestRateProviding>> currentInterestRate_;
+    Published<std::shared_ptr<LoanPaymentScheduleProviding>> currentPaymentSchedule_;
 };
 
 } // namespace zt

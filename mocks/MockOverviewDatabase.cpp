@@ -2,6 +2,7 @@
 
 #include "MockDailyLimitCalculator.h"
 #include "MockDailyLimitStorage.h"
+#include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/overview/DailyLimitViewModel.h"
 #include "platform/Calendar.h"
 #include "platform/Environment.h"
@@ -88,20 +89,78 @@ void MockOverviewDatabase::fetchAccountsInOverview(Completion<std::vector<Widget
     deliver(std::move(completion), std::move(accounts));
 }
 
+ReportTransactionList MockOverviewDatabase::fetchTransactions() {
+    ReportTransactionList all(added_.rbegin(), added_.rend());
+    all.insert(all.end(), transactions_.begin(), transactions_.end());
+    return all;
+}
+
 void MockOverviewDatabase::fetchTodayTransactions(const std::set<std::string>&,
                                                   Completion<ReportTransactionList> completion) {
     ReportTransactionList today(
         transactions_.begin(),
         transactions_.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(transactions_.size(), 2)));
+    const auto calendar = Calendar::current();
+    const Date now = Environment::current().now();
+    for (const auto& t : added_)
+        if (calendar.isDate(t->date(), now))
+            today.push_back(t);
     deliver(std::move(completion), std::move(today));
 }
 
+ReportTransactionList MockOverviewDatabase::addedThisMonth() const {
+    const auto calendar = Calendar::current();
+    const auto now = calendar.components(Environment::current().now());
+    ReportTransactionList out;
+    for (const auto& t : added_) {
+        const auto day = calendar.components(t->date());
+        if (!t->isTransfer() && !t->isExcludedFromCalculations() && day.year == now.year &&
+            day.month == now.month)
+            out.push_back(t);
+    }
+    return out;
+}
+
 void MockOverviewDatabase::fetchTopCategories(Completion<std::vector<TopCategory>> completion) {
-    deliver(std::move(completion), demoTopCategories());
+    auto categories = demoTopCategories();
+    for (const auto& t : addedThisMonth()) {
+        if (!t->isExpense())
+            continue;
+        auto it = std::find_if(categories.begin(), categories.end(),
+                               [&](const TopCategory& c) { return c.name == t->categoryName(); });
+        if (it == categories.end())
+            it = categories.insert(categories.end(),
+                                   TopCategory{t->categoryName(), 0, Theme::shared().accentColor});
+        it->amountSpent += t->amount();
+    }
+    std::stable_sort(categories.begin(), categories.end(), [](const TopCategory& a, const TopCategory& b) {
+        return a.amountSpent > b.amountSpent;
+    });
+    deliver(std::move(completion), std::move(categories));
 }
 
 void MockOverviewDatabase::reloadSummaryCardItems(Completion<SummaryCardItems> completion) {
-    deliver(std::move(completion), demoSummaryCardItems());
+    auto items = demoSummaryCardItems();
+    if (!added_.empty()) {
+        double remaining = demoRemainingForPeriod;
+        for (const auto& t : addedThisMonth())
+            remaining += t->isExpense() ? -t->amount() : t->amount();
+        auto& item = items[SummaryCardItemType::remainingForPeriod];
+        item.difference = makeAppBasedCurrencyFormatter().stringOrDash(remaining);
+        item.progressColor = signColor(remaining);
+    }
+    deliver(std::move(completion), std::move(items));
+}
+
+void MockOverviewDatabase::add(std::shared_ptr<ReportTransaction> transaction) {
+    if (!transaction)
+        return;
+    if (!transaction->isTransfer())
+        netWorth_ += transaction->isExpense() ? -transaction->amount() : transaction->amount();
+    added_.push_back(std::move(transaction));
+    objectDidChange.notify();
+    if (onDataChanged)
+        onDataChanged();
 }
 
 std::shared_ptr<DailyLimitViewModel>

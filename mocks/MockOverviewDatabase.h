@@ -6,7 +6,8 @@ namespace zt {
 
 /// The demo overview database of the previews and the demo mode: the host's demo records, four
 /// fixed top categories and five summary cards. Results arrive on the main queue. The two card
-/// counts live in the environment's user defaults. It never calls its change callbacks.
+/// counts live in the environment's user defaults. Transactions saved on the demo entry screen are
+/// added on top of the demo records; each addition calls onDataChanged.
 class MockOverviewDatabase : public OverviewDatabase {
 public:
     static constexpr const char* visibleAccountsKey = "visibleAccountsInAccountCard";
@@ -36,11 +37,15 @@ public:
     void fetchAccounts(Completion<std::vector<WidgetAccount>> completion) override;
     /// The first two demo accounts.
     void fetchAccountsInOverview(Completion<std::vector<WidgetAccount>> completion) override;
-    ReportTransactionList fetchTransactions() override { return transactions_; }
-    /// The first two demo transactions, whatever the ids.
+    /// The added transactions, newest first, then the demo ones.
+    ReportTransactionList fetchTransactions() override;
+    /// The first two demo transactions, whatever the ids, then the added ones dated today.
     void fetchTodayTransactions(const std::set<std::string>& filteredAccountIds,
                                 Completion<ReportTransactionList> completion) override;
+    /// The demo top categories with the added expenses of the current month.
     void fetchTopCategories(Completion<std::vector<TopCategory>> completion) override;
+    /// The demo summary cards; once transactions were added, the remaining-for-period card shows
+    /// demoRemainingForPeriod less the added expenses plus the added incomes of the current month.
     void reloadSummaryCardItems(Completion<SummaryCardItems> completion) override;
     /// A custom limit of 100 over the demo calculator (daily budget 200) and storage.
     std::shared_ptr<DailyLimitViewModel>
@@ -49,13 +54,25 @@ public:
     void deleteShortcut(const Shortcut& shortcut) override;
     void toggle(bool isDynamic, const Shortcut& shortcut) override;
 
+    /// Stores a transaction and calls onDataChanged. It counts in the net worth and, unless it is
+    /// a transfer between the user's own accounts, in the figures described above.
+    void add(std::shared_ptr<ReportTransaction> transaction);
+    /// Oldest first.
+    const ReportTransactionList& addedTransactions() const { return added_; }
+
+    /// What the demo leaves to spend in the period before anything was added.
+    static constexpr double demoRemainingForPeriod = 100;
     /// The four demo top categories.
     static std::vector<TopCategory> demoTopCategories();
     /// The five demo summary cards, percentages in the environment's locale.
     static SummaryCardItems demoSummaryCardItems();
 
 private:
+    /// The added transactions that count in the current month's figures.
+    ReportTransactionList addedThisMonth() const;
+
     ReportTransactionList transactions_;
+    ReportTransactionList added_;
     double netWorth_ = 0;
     int needingReview_ = 0;
     int visibleAccounts_;

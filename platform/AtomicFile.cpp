@@ -1,7 +1,12 @@
 #include "AtomicFile.h"
 
+#include "Environment.h"
+
+#include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <mutex>
 #include <string_view>
@@ -75,6 +80,13 @@ void removeStaleTemporaries(const fs::path& directory, const fs::path& file) {
     }
 }
 
+std::atomic<bool> syncing{true};
+
+/// fsync, unless tests turned syncing off.
+bool sync(int fd) {
+    return !syncing.load(std::memory_order_relaxed) || ::fsync(fd) == 0;
+}
+
 std::mutex& hookMutex() {
     static std::mutex mutex;
     return mutex;
@@ -106,7 +118,7 @@ bool replaceAtomically(const fs::path& file, int directoryFd, std::string_view c
         logger.error("cannot create a temporary file for {}: {}", file.string(), lastError());
         return false;
     }
-    const bool written = writeAll(temporary.get(), content) && ::fsync(temporary.get()) == 0;
+    const bool written = writeAll(temporary.get(), content) && sync(temporary.get());
     if (!written || !temporary.reset()) {
         logger.error("cannot write {}: {}", name.data(), lastError());
         ::unlink(name.data());
@@ -119,9 +131,44 @@ bool replaceAtomically(const fs::path& file, int directoryFd, std::string_view c
         return false;
     }
     // Makes the rename itself durable.
-    if (::fsync(directoryFd) != 0)
+    if (!sync(directoryFd))
         logger.error("cannot sync the directory of {}: {}", file.string(), lastError());
     return true;
+}
+
+/// The instant as "20250314T101500Z", for names that sort by time.
+std::string utcStamp(Date date) {
+    char text[32] = "unknown-time";
+    const double unix = date.unixSeconds();
+    if (!(std::abs(unix) < 1e15)) // also NaN: no year to print
+        return text;
+    const auto seconds = static_cast<std::time_t>(unix);
+    std::tm utc{};
+    if (::gmtime_r(&seconds, &utc))
+        std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
+    return text;
+}
+
+/// Keeps the current file under a new name before it is replaced. A hard link keeps the very
+/// bytes and never leaves a moment without the file itself; where links are not supported the
+/// content read is copied instead.
+std::optional<fs::path> keepAside(const fs::path& file, int directoryFd, std::string_view content,
+                                  const Logger& logger) {
+    const auto base = file.string() + ".damaged-" + utcStamp(Environment::current().now());
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        const fs::path aside = attempt == 1 ? base : base + "-" + std::to_string(attempt);
+        if (::link(file.c_str(), aside.c_str()) == 0) {
+            sync(directoryFd);
+            return aside;
+        }
+        if (errno == EEXIST)
+            continue;
+        if (replaceAtomically(aside, directoryFd, content, logger))
+            return aside;
+        return std::nullopt;
+    }
+    logger.error("cannot find a free name to keep {} aside", file.string());
+    return std::nullopt;
 }
 
 } // namespace
@@ -164,9 +211,23 @@ bool AtomicFile::update(const Transform& transform) const {
         logger_.error("cannot read {}; it is left as it is", path_.string());
         return false;
     }
-    const std::string replacement = transform(current);
+    const Replacement replacement = transform(current);
     removeStaleTemporaries(directory, path_);
-    return replaceAtomically(path_, directoryFd.get(), replacement, logger_);
+    if (replacement.keepCurrentAside && current) {
+        const auto aside = keepAside(path_, directoryFd.get(), *current, logger_);
+        if (!aside) {
+            logger_.error("{} could not be read completely and cannot be kept aside; it is left as it is",
+                          path_.string());
+            return false;
+        }
+        logger_.error("{} could not be read completely; kept as {} before replacing it", path_.string(),
+                      aside->string());
+    }
+    return replaceAtomically(path_, directoryFd.get(), replacement.content, logger_);
+}
+
+void AtomicFile::setSyncForTesting(bool on) {
+    syncing.store(on, std::memory_order_relaxed);
 }
 
 void AtomicFile::setBeforeReplaceHookForTesting(BeforeReplaceHook newHook) {

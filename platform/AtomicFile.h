@@ -26,13 +26,25 @@ public:
     /// The whole content; nothing when the file does not exist or cannot be read.
     std::optional<std::string> read() const;
 
-    /// Computes the new content from the current one (nothing for a file that does not exist yet)
-    /// and replaces the file with it, all under the directory lock, so concurrent writers never
-    /// lose each other's changes. A file that exists but cannot be read is left alone (replacing
-    /// it would destroy what it holds), and so is everything when the lock cannot be taken.
-    /// Returns whether the new content was written.
-    using Transform = std::function<std::string(const std::optional<std::string>& current)>;
+    /// What replaces the file. With keepCurrentAside the current file is first kept as
+    /// "<name>.damaged-<UTC time>" next to it, and an error logged: for content that could not be
+    /// read completely, which the new content would otherwise destroy.
+    struct Replacement {
+        std::string content;
+        bool keepCurrentAside = false;
+    };
+
+    /// Computes the replacement from the current content (nothing for a file that does not exist
+    /// yet) and replaces the file with it, all under the directory lock, so concurrent writers
+    /// never lose each other's changes. A file that exists but cannot be read is left alone
+    /// (replacing it would destroy what it holds), and so is everything when the lock cannot be
+    /// taken or the current file cannot be kept aside. Returns whether the file was replaced.
+    using Transform = std::function<Replacement(const std::optional<std::string>& current)>;
     bool update(const Transform& transform) const;
+
+    /// Tests that write many files: without syncing, a power loss could lose what was written,
+    /// but a killed process still leaves the old content or the new one. On by default.
+    static void setSyncForTesting(bool on);
 
     /// Crash tests: called with the temporary file's path once it is complete and synced, just
     /// before it replaces the file. Empty by default; one hook for the whole process.

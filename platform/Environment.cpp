@@ -1,6 +1,7 @@
 #include "Environment.h"
 
 #include "Calendar.h"
+#include "Feedback.h"
 #include "MainQueue.h"
 #include "UserDefaults.h"
 
@@ -59,6 +60,7 @@ Environment Environment::makeProcessDefault() {
     };
     env.userDefaults_ = std::make_shared<InMemoryUserDefaults>();
     env.documentsDirectory_ = systemDocumentsDirectory();
+    env.feedback_ = std::make_shared<NoFeedback>();
     return env;
 }
 
@@ -113,6 +115,8 @@ Environment::Override::Override(Settings settings) {
         next.documentsDirectory_ = std::move(*settings.documentsDirectory);
     if (settings.languageModel)
         next.languageModel_ = std::move(settings.languageModel);
+    if (settings.feedback)
+        next.feedback_ = std::move(settings.feedback);
     slot() = std::make_shared<const Environment>(std::move(next));
 }
 

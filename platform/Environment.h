@@ -11,14 +11,15 @@
 namespace zt {
 
 class Calendar;
+class Feedback;
 class MainQueue;
 class SystemLanguageModel;
 class UserDefaults;
 
 /// What the device tells the library at the moment of a call: locale, time zone (and with it the
 /// current calendar), the clock, the main queue, the standard user defaults, the user's documents
-/// directory and the on-device language model. Tests pin all of
-/// it with a scoped Override; nothing below reads the machine's settings directly.
+/// directory, the on-device language model and the haptics. Tests pin all of it with a scoped
+/// Override; nothing below reads the machine's settings directly.
 class Environment {
 public:
     using Clock = std::function<Date()>;
@@ -36,6 +37,7 @@ public:
         std::shared_ptr<UserDefaults> userDefaults{};
         std::optional<std::filesystem::path> documentsDirectory{};
         std::shared_ptr<SystemLanguageModel> languageModel{};
+        std::shared_ptr<Feedback> feedback{};
     };
 
     /// The environment in force. Main-thread state: overrides are not meant to race calls on
@@ -57,6 +59,8 @@ public:
     /// The language model the host gave; none by default (SystemLanguageModel::defaultModel() then
     /// stands for a device without one).
     const std::shared_ptr<SystemLanguageModel>& languageModel() const { return languageModel_; }
+    /// Haptics and system sounds; by default nothing is played.
+    Feedback& feedback() const { return *feedback_; }
 
     /// Pins parts of the environment until destroyed; overrides nest.
     class Override {
@@ -80,6 +84,7 @@ private:
     std::shared_ptr<UserDefaults> userDefaults_;
     std::filesystem::path documentsDirectory_;
     std::shared_ptr<SystemLanguageModel> languageModel_;
+    std::shared_ptr<Feedback> feedback_;
 };
 
 } // namespace zt

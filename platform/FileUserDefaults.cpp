@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Logger.h"
 
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -32,6 +33,7 @@ public:
     explicit SalvagingReader(std::string_view input) : input_(input) {}
 
     Values& values() { return values_; }
+    bool rejectedSomething() const { return rejected_; }
 
     bool null() { return reject(); }
     bool boolean(bool b) { return scalar(Value{b}); }
@@ -61,7 +63,8 @@ public:
         if (depth_ == 0 && started_)
             return false;
         started_ = true;
-        reject(); // an object is no value of ours
+        if (depth_ > 0)
+            reject(); // an object is no value of ours
         ++depth_;
         return true;
     }
@@ -127,6 +130,7 @@ private:
         number_.reset();
     }
     bool reject() {
+        rejected_ = true;
         if (depth_ > inObject)
             arrayValid_ = false;
         return depth_ != 0;
@@ -138,6 +142,7 @@ private:
     std::optional<Value> number_;
     std::vector<std::string> strings_;
     bool arrayValid_ = false;
+    bool rejected_ = false;
     bool started_ = false;
     int depth_ = 0;
 };
@@ -149,43 +154,74 @@ FileUserDefaults::FileUserDefaults(std::filesystem::path file) : path_(std::move
 }
 
 void FileUserDefaults::reload() {
+    if (!pending_.empty() && writePending())
+        return;
     const auto content = AtomicFile(path_, logger()).read();
-    values_ = content ? decode(*content) : std::map<std::string, Value>{};
+    std::error_code ec;
+    if (!content && std::filesystem::exists(path_, ec)) {
+        logger().error("cannot read {}", path_.string());
+        return;
+    }
+    auto contents = content ? decode(*content) : Contents{};
+    if (!contents.complete)
+        logger().error("{} is damaged; reading what is intact, and keeping it aside before the next write",
+                       path_.string());
+    values_ = std::move(contents.values);
+    // Changes that could not be written yet show over what the file holds.
+    for (const auto& change : pending_)
+        change(values_);
 }
 
 void FileUserDefaults::set(const std::string& key, Value value) {
-    update([&](auto& values) { values[key] = value; });
+    update([key, value = std::move(value)](auto& values) { values[key] = value; });
 }
 
 void FileUserDefaults::removeObject(const std::string& key) {
-    update([&](auto& values) { values.erase(key); });
+    update([key](auto& values) { values.erase(key); });
 }
 
-void FileUserDefaults::update(const Change& change) {
+void FileUserDefaults::update(Change change) {
+    change(values_);
+    pending_.push_back(std::move(change));
+    writePending();
+}
+
+bool FileUserDefaults::writePending() {
+    if (pending_.empty())
+        return true;
     std::map<std::string, Value> written;
     const bool replaced = AtomicFile(path_, logger()).update([&](const std::optional<std::string>& content) {
-        written = content ? decode(*content) : std::map<std::string, Value>{};
-        change(written);
-        return encode(written);
+        auto contents = content ? decode(*content) : Contents{};
+        written = std::move(contents.values);
+        for (const auto& change : pending_)
+            change(written);
+        return AtomicFile::Replacement{encode(written), !contents.complete};
     });
-    if (replaced) {
-        values_ = std::move(written);
-    } else {
-        logger().error("the change to {} stays in memory", path_.string());
-        change(values_);
+    if (!replaced) {
+        logger().error("changes to {} stay in memory until the next write", path_.string());
+        return false;
     }
+    values_ = std::move(written);
+    pending_.clear();
+    return true;
 }
 
-std::map<std::string, UserDefaults::Value> FileUserDefaults::decode(std::string_view json) {
+FileUserDefaults::Contents FileUserDefaults::decode(std::string_view json) {
+    if (json.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return {}; // an empty file holds nothing to lose
     SalvagingReader reader(json);
-    Json::sax_parse(json.begin(), json.end(), &reader);
-    return std::move(reader.values());
+    const bool whole = Json::sax_parse(json.begin(), json.end(), &reader);
+    return {std::move(reader.values()), whole && !reader.rejectedSomething()};
 }
 
 std::string FileUserDefaults::encode(const std::map<std::string, Value>& values) {
     Json object = Json::object();
-    for (const auto& entry : values)
+    for (const auto& entry : values) {
+        // JSON has no form for them; null in their place would read as something not ours.
+        if (const auto* d = std::get_if<double>(&entry.second); d && !std::isfinite(*d))
+            continue;
         std::visit([&](const auto& v) { object[entry.first] = v; }, entry.second);
+    }
     // Invalid UTF-8 is replaced rather than thrown about: a setting is not worth a crash.
     return object.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

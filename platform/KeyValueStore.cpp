@@ -13,6 +13,13 @@ std::optional<KeyValueStore::Array> KeyValueStore::array(const std::string& key)
     return std::nullopt;
 }
 
+void KeyValueStore::update(const std::string& key, const Change& change) {
+    if (auto value = change(object(key)))
+        set(key, std::move(*value));
+    else
+        removeObject(key);
+}
+
 std::optional<std::vector<std::string>> KeyValueStore::dataElements(const Array& array) {
     std::vector<std::string> bytes;
     bytes.reserve(array.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -29,6 +30,16 @@ public:
     virtual std::optional<Value> object(const std::string& key) const = 0;
     virtual void set(const std::string& key, Value value) = 0;
     virtual void removeObject(const std::string& key) = 0;
+
+    /// What a change makes of the value under a key: the new value, or nothing to remove the
+    /// key. It may be called more than once (on the local copy, then on each write to the store
+    /// behind it), so it must depend on its argument alone.
+    using Change = std::function<std::optional<Value>(const std::optional<Value>& current)>;
+    /// Changes the value under key. Unlike object() then set(), a store with a copy behind it
+    /// applies the change to the newest value it reads there, so a change made while that value
+    /// was unknown (unreadable, or written by another instance since) never overwrites it.
+    /// By default: the change of object(key), set or removed.
+    virtual void update(const std::string& key, const Change& change);
     /// Exchanges the local copy with the store behind it; false when that failed (the local copy
     /// is kept and exchanged on a later call).
     virtual bool synchronize() = 0;

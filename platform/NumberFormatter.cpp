@@ -50,20 +50,31 @@ struct NumberFormatter::Impl {
     std::optional<int> minimumFractionDigits;
     std::optional<int> maximumFractionDigits;
     std::optional<bool> usesGroupingSeparator;
-    // Built once per configuration: creating an ICU formatter costs far more than formatting.
+    // Built once per configuration: creating an ICU formatter costs far more than formatting,
+    // and cloning one nearly as much, so copies share it until one changes its options.
     // Null when the configuration cannot format (bogus locale, unknown currency).
-    std::unique_ptr<icu::NumberFormat> format;
-    mutable std::mutex mutex; // ICU formatters are not meant to format on two threads at once
+    std::shared_ptr<icu::NumberFormat> format;
+    // ICU formatters are not meant to format on two threads at once; shared along with format.
+    std::shared_ptr<std::mutex> mutex = std::make_shared<std::mutex>();
 
     Impl(Style s, std::string locale) : style(s), localeIdentifier(std::move(locale)) {}
     Impl(const Impl& other)
         : style(other.style), localeIdentifier(other.localeIdentifier),
           requestedCurrency(other.requestedCurrency), minimumFractionDigits(other.minimumFractionDigits),
           maximumFractionDigits(other.maximumFractionDigits),
-          usesGroupingSeparator(other.usesGroupingSeparator) {
-        std::lock_guard lock(other.mutex);
-        if (other.format)
-            format.reset(other.format->clone());
+          usesGroupingSeparator(other.usesGroupingSeparator), format(other.format), mutex(other.mutex) {}
+
+    /// Gives this formatter an ICU formatter of its own before its options change.
+    void ownFormat() {
+        if (!format || format.use_count() == 1)
+            return;
+        std::shared_ptr<icu::NumberFormat> own;
+        {
+            std::lock_guard lock(*mutex);
+            own.reset(format->clone());
+        }
+        format = std::move(own);
+        mutex = std::make_shared<std::mutex>();
     }
 
     icu::Locale locale() const { return icu_bridge::locale(localeIdentifier); }
@@ -106,12 +117,14 @@ struct NumberFormatter::Impl {
                 return;
         }
         format = std::move(made);
+        mutex = std::make_shared<std::mutex>();
         applyOptions();
     }
 
     void applyOptions() {
         if (!format)
             return;
+        ownFormat();
         if (minimumFractionDigits)
             format->setMinimumFractionDigits(*minimumFractionDigits);
         if (maximumFractionDigits)
@@ -268,7 +281,7 @@ std::optional<std::string> NumberFormatter::string(double value) const {
         return std::nullopt;
     icu::UnicodeString out;
     {
-        std::lock_guard lock(impl_->mutex);
+        std::lock_guard lock(*impl_->mutex);
         impl_->format->format(value, out);
     }
     if (out.isBogus())
@@ -289,7 +302,7 @@ std::optional<double> NumberFormatter::number(std::string_view text) const {
     {
         // ICU's default parse is strict: grouping in the wrong place ("1,5" in English) and a
         // foreign decimal separator stop the parse, which the whole-text check then rejects.
-        std::lock_guard lock(impl_->mutex);
+        std::lock_guard lock(*impl_->mutex);
         impl_->format->parse(input, result, position);
     }
     if (position.getErrorIndex() >= 0 || position.getIndex() != input.length())

@@ -23,6 +23,7 @@ public:
 
     // Overloads that keep literals from silently picking the wrong alternative.
     void set(const std::string& key, const char* value) { set(key, Value{std::string(value)}); }
+    void set(const std::string& key, bool value) { set(key, Value{value}); } // else promoted to int
     void set(const std::string& key, int value) { set(key, Value{std::int64_t{value}}); }
     void set(const std::string& key, long value) { set(key, Value{std::int64_t{value}}); }
     void set(const std::string& key, long long value) { set(key, Value{std::int64_t{value}}); }

@@ -7,10 +7,12 @@ std::vector<Subsystem> gallery() {
         {"Host records", hostPages()},
         {"Overview", overviewPages()},
         {"Credit cards", creditCardPages()},
+        {"Transaction entry", transactionPages()},
         {"Categories", categoryPages()},
         {"Accounts", accountPages()},
         {"Budgets", budgetPages()},
         {"On-device insights", insightPages()},
+        {"Account form", accountEntryPages()},
     };
 }
 

@@ -63,10 +63,12 @@ std::vector<Page> allPages();
 std::vector<Page> hostPages();
 std::vector<Page> overviewPages();
 std::vector<Page> creditCardPages();
+std::vector<Page> transactionPages();
 std::vector<Page> categoryPages();
 std::vector<Page> accountPages();
 std::vector<Page> budgetPages();
 std::vector<Page> insightPages();
+std::vector<Page> accountEntryPages();
 
 /// Runs build with a private manual main queue in force and runs that queue dry, so a demo load
 /// that completes through the main queue has finished when build returns. Later work still goes

@@ -1,7 +1,9 @@
 #include "CreditCardDatabaseUbiquitousStore.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace zt {
@@ -13,6 +15,22 @@ const std::string& key() {
     return name;
 }
 
+/// The stored elements, when the value is an array of byte strings; none otherwise.
+std::vector<std::string> storedElements(const std::optional<KeyValueStore::Value>& value) {
+    const auto* array = value ? std::get_if<KeyValueStore::Array>(&*value) : nullptr;
+    auto elements = array ? KeyValueStore::dataElements(*array) : std::nullopt;
+    return elements ? std::move(*elements) : std::vector<std::string>{};
+}
+
+/// The identifier an element names, also when the rest of it does not decode as a card.
+std::optional<std::string> identifierOf(std::string_view bytes) {
+    try {
+        return CreditCardJSONDocument::parse(bytes).root().string("identifier");
+    } catch (const CreditCardDecodingError&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 CreditCardDatabaseUbiquitousStore::CreditCardDatabaseUbiquitousStore(std::shared_ptr<KeyValueStore> store)
@@ -20,38 +38,32 @@ CreditCardDatabaseUbiquitousStore::CreditCardDatabaseUbiquitousStore(std::shared
 
 std::vector<CreditCard<CCTransaction>> CreditCardDatabaseUbiquitousStore::readAll() const {
     std::vector<CreditCard<CCTransaction>> cards;
-    const auto array = store_->array(key());
-    const auto elements = array ? KeyValueStore::dataElements(*array) : std::nullopt;
-    if (!elements)
-        return cards;
-    cards.reserve(elements->size());
-    for (const auto& bytes : *elements) {
+    for (const auto& bytes : storedElements(store_->object(key()))) {
         try {
             cards.push_back(CreditCard<CCTransaction>::decode(bytes));
         } catch (const CreditCardDecodingError&) {
-            // Not a card (any more): left out here, and so gone after the next write.
+            // Not a card this version reads: left out here, kept in the store.
         }
     }
     return cards;
 }
 
-void CreditCardDatabaseUbiquitousStore::write(const std::vector<CreditCard<CCTransaction>>& kept,
-                                              const AnyCreditCardConformable* added) {
-    std::vector<std::string> encoded;
-    encoded.reserve(kept.size() + 1);
-    for (const auto& card : kept)
-        encoded.push_back(card.dataRepresentation());
-    if (added)
-        encoded.push_back(added->dataRepresentation());
-    store_->set(key(), KeyValueStore::arrayOfData(std::move(encoded)));
+void CreditCardDatabaseUbiquitousStore::replace(const std::string& identifier,
+                                                std::optional<std::string> added) {
+    // The store may keep the change to apply it again later, so it owns what it needs.
+    store_->update(key(), [identifier,
+                           added = std::move(added)](const std::optional<KeyValueStore::Value>& current) {
+        auto elements = storedElements(current);
+        std::erase_if(elements, [&](const std::string& bytes) { return identifierOf(bytes) == identifier; });
+        if (added)
+            elements.push_back(*added);
+        return std::optional{KeyValueStore::Value{KeyValueStore::arrayOfData(std::move(elements))}};
+    });
     store_->synchronize();
 }
 
 void CreditCardDatabaseUbiquitousStore::create(const AnyCreditCardConformable& creditCard) {
-    auto cards = readAll();
-    const auto identifier = creditCard.identifier();
-    std::erase_if(cards, [&](const auto& card) { return card.identifier() == identifier; });
-    write(cards, &creditCard);
+    replace(creditCard.identifier(), creditCard.dataRepresentation());
 }
 
 void CreditCardDatabaseUbiquitousStore::retrieveCard(const std::string& identifier,
@@ -74,15 +86,13 @@ void CreditCardDatabaseUbiquitousStore::retrieveCards(
         completionBlock(std::move(result));
 }
 
+// Deleting, then creating, leaves the array that creating alone does.
 void CreditCardDatabaseUbiquitousStore::update(const AnyCreditCardConformable& creditCard) {
-    deleteCard(creditCard.identifier());
     create(creditCard);
 }
 
 void CreditCardDatabaseUbiquitousStore::deleteCard(const std::string& identifier) {
-    auto cards = readAll();
-    std::erase_if(cards, [&](const auto& card) { return card.identifier() == identifier; });
-    write(cards, nullptr);
+    replace(identifier, std::nullopt);
 }
 
 } // namespace zt

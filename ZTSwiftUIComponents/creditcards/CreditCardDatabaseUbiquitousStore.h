@@ -14,10 +14,13 @@ namespace zt {
 /// strings, each one card's dataRepresentation(), in the order the cards were last created or
 /// updated. Cards are read back as CreditCard<CCTransaction>.
 ///
-/// Every operation reads, changes and writes the whole array, without a cache or a lock of its
-/// own: two writers at once can lose each other's change. Elements that do not decode are
-/// skipped on reading and so dropped by the next write; a value under the key that is not an
-/// array of byte strings reads as no cards. Every write is followed by synchronize().
+/// Every write is one KeyValueStore::update() of the whole array, followed by synchronize(): a
+/// store with a copy behind it applies the change to the newest array it reads there, and an
+/// update replaces the card in one step, so a crash never leaves it deleted but not yet
+/// created. There is no cache or lock of its own. Elements that do not decode as cards (records
+/// of a newer version, damaged bytes) are skipped on reading but kept by writes, unless they
+/// name the identifier being replaced or deleted: another device may still read them. A value
+/// under the key that is not an array of byte strings reads as no cards.
 class CreditCardDatabaseUbiquitousStore : public CreditCardDatabase {
 public:
     static constexpr std::string_view creditCardsKey = "creditCards";
@@ -34,7 +37,8 @@ public:
 
 private:
     std::vector<CreditCard<CCTransaction>> readAll() const;
-    void write(const std::vector<CreditCard<CCTransaction>>& kept, const AnyCreditCardConformable* added);
+    /// Removes every element naming identifier and appends added, if any.
+    void replace(const std::string& identifier, std::optional<std::string> added);
 
     std::shared_ptr<KeyValueStore> store_;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/Published.h"
 #include "platform/ui/ScreenState.h"
 
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -30,6 +32,17 @@ template <class State, class V> Binding<V> bind(const ScreenState<State>& state,
                           return V{};
                       },
                       state.binding(member)};
+}
+
+/// A binding to a published member of a shared model, which it keeps alive, the way a screen edits
+/// its view model's field: it reads the value and assigns it with set(), so the model's observers
+/// hear it. A member whose assignment has a rule is read-only and cannot be bound this way; bind
+/// the model's setter with get and set instead.
+template <class Object, class Owner, class T>
+requires std::derived_from<Object, Owner> Binding<T> bind(std::shared_ptr<Object> object,
+                                                          Published<T> Owner::*member) {
+    return Binding<T>{[object, member] { return ((*object).*member)(); },
+                      [object, member](const T& value) { ((*object).*member).set(value); }};
 }
 
 } // namespace zt::ui

@@ -106,3 +106,45 @@ TEST_F(MockOverviewDatabaseTest, AStoreOverTheDemoDatabaseLoadsEverything) {
     EXPECT_EQ(console.lines().back(), "updateAmount(_:)");
     EXPECT_EQ(console.lines()[2], "updateDailyLimitCalculationType(_:)");
 }
+
+TEST_F(MockOverviewDatabaseTest, AddedTransactionsCountInTodayTheMonthsFiguresAndTheNetWorth) {
+    MockOverviewDatabase db;
+    const Date now = Environment::current().now();
+    const auto added = [](std::string id, double amount, bool expense, bool transfer, Date date,
+                          std::string category) {
+        return std::make_shared<ReportTransaction>(
+            id, amount, std::nullopt, std::nullopt, category, "cart", "c", std::nullopt, std::nullopt,
+            expense, transfer, date, "acc", "Checking", std::nullopt, std::nullopt, false, false, false);
+    };
+    std::vector<std::string> heard;
+    db.onDataChanged = [&] { heard.push_back("data"); };
+    const auto s = db.objectDidChange.observe([&] { heard.push_back("object"); });
+    const double netWorth = db.netWorth();
+
+    db.add(added("lunch", 15.5, true, false, now, "Groceries"));
+    db.add(added("gift", 40, true, false, now - 86400, "Gifts"));
+    db.add(added("salary", 20, false, false, now, "Salary"));
+    db.add(added("move", 500, true, true, now, "Transfer"));
+    db.add(added("april", 999, true, false, now - 40 * 86400, "Groceries"));
+    EXPECT_EQ(heard.size(), 10u);
+    EXPECT_EQ(heard[0], "object");
+    EXPECT_EQ(heard[1], "data");
+    EXPECT_DOUBLE_EQ(db.netWorth(), netWorth - 15.5 - 40 + 20 - 999);
+    EXPECT_EQ(db.fetchTransactions().front()->identifier(), "april");
+
+    ReportTransactionList today;
+    std::vector<TopCategory> top;
+    SummaryCardItems summary;
+    db.fetchTodayTransactions({}, [&](ReportTransactionList t) { today = std::move(t); });
+    db.fetchTopCategories([&](std::vector<TopCategory> t) { top = std::move(t); });
+    db.reloadSummaryCardItems([&](SummaryCardItems s) { summary = std::move(s); });
+    queue->runUntilIdle();
+    ASSERT_EQ(today.size(), 5u); // the two demo ones, then today's lunch, salary and transfer
+    EXPECT_EQ(today[2]->identifier(), "lunch");
+    ASSERT_EQ(top.size(), 5u);
+    EXPECT_EQ(top[0].name, "Groceries");
+    EXPECT_DOUBLE_EQ(top[0].amountSpent, 165.5);
+    EXPECT_EQ(top[4].name, "Gifts"); // a new category takes its place by amount
+    EXPECT_EQ(summary.at(SummaryCardItemType::remainingForPeriod).difference, "$64.50");
+    EXPECT_EQ(summary.at(SummaryCardItemType::week).difference, "+$100");
+}

@@ -1,7 +1,9 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileKeyValueStore.h"
 #include "platform/InMemoryKeyValueStore.h"
+#include "platform/KeyValueFile.h"
 #include "platform/Logger.h"
+#include "support/PinnedEnvironment.h"
 #include "support/TemporaryDirectory.h"
 
 #include <cmath>
@@ -11,13 +13,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
-#include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdlib.h>
 
 using namespace zt;
 namespace fs = std::filesystem;
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using Data = KeyValueStore::Data;
 using Array = KeyValueStore::Array;
@@ -39,12 +42,8 @@ protected:
     }
     static std::string read(const fs::path& path) { return zt::test::TemporaryDirectory::read(path); }
     std::vector<std::string> entries() const { return temporary.entries(); }
-    static std::string cbor(const nlohmann::json& value) {
-        std::string out;
-        nlohmann::json::to_cbor(value, out);
-        return out;
-    }
 
+    zt::test::PinnedEnvironment pinned;
     zt::test::TemporaryDirectory temporary{"zt-kvs"};
     fs::path directory = temporary.path();
     fs::path file = directory / "store.cbor";
@@ -117,63 +116,65 @@ TEST_F(FileKeyValueStoreTest, InstancesOnOneFileKeepEachOthersKeysAndSynchronize
     EXPECT_FALSE(first.object("a"));
 }
 
-TEST_F(FileKeyValueStoreTest, DecodingKeepsWhatPrecedesDamageAndSkipsForeignKinds) {
-    using Json = nlohmann::json;
-    EXPECT_THAT(FileKeyValueStore::decode(""), IsEmpty());
-    EXPECT_THAT(FileKeyValueStore::decode("not CBOR at all"), IsEmpty());
-    EXPECT_THAT(FileKeyValueStore::decode(cbor(Json::array({1, 2}))), IsEmpty()); // not a map
-
-    const Json stored = {
-        {"a", Json::array({Json::binary({1, 2}), Json::binary({})})},
-        {"b", nullptr},                                   // no value of ours
-        {"c", {{"nested", 1}}},                           // maps are not held
-        {"d", Json::array({Json::array({1})})},           // nor arrays in arrays
-        {"e", Json::array({Json::binary({3}), nullptr})}, // an array with one foreign element
-        {"f", 18446744073709551615u},                     // beyond 64-bit signed
-        {"g", "kept"},
-    };
-    const auto values = FileKeyValueStore::decode(cbor(stored));
-    ASSERT_EQ(values.size(), 2u);
-    EXPECT_EQ(values.at("a"), Value{(Array{Data{"\x01\x02"}, Data{""}})});
-    EXPECT_EQ(values.at("g"), Value{std::string("kept")});
-
-    // A file cut short keeps the entries before the cut and drops the one it cuts.
-    const std::string whole = cbor({{"a", "first"}, {"b", Json::array({Json::binary({1, 2, 3})})}, {"c", 3}});
-    const auto cut = FileKeyValueStore::decode(whole.substr(0, whole.size() - 4));
-    EXPECT_EQ(cut.size(), 1u);
-    EXPECT_TRUE(cut.contains("a"));
-}
-
-TEST_F(FileKeyValueStoreTest, DeepNestingIsRefusedWithoutExhaustingTheStack) {
-    // A map holding one key whose value is a million nested arrays (0x81: an array of one).
-    std::string hostile = "\xa1\x61"
-                          "a";
-    hostile += std::string(1'000'000, '\x81');
-    hostile += '\x01';
-    EXPECT_THAT(FileKeyValueStore::decode(hostile), IsEmpty());
-
-    write(file, cbor({{"ok", 1}}) + hostile); // bytes after the map count as damage
+TEST_F(FileKeyValueStoreTest, ADamagedFileIsKeptAsideBeforeTheNextWriteReplacesIt) {
+    const std::string whole = KeyValueFile::encode({{"a", Value{cards({"1", "2"})}}, {"b", Value{true}}});
+    const std::string damaged = whole.substr(0, whole.size() - 3); // its values whole, its index cut
+    write(file, damaged);
+    LogCapture capture;
     FileKeyValueStore store(file);
-    EXPECT_EQ(store.object("ok"), Value{std::int64_t{1}});
-    EXPECT_FALSE(store.object("a"));
+    EXPECT_EQ(store.array("a"), cards({"1", "2"}));
+    EXPECT_THAT(capture.messages("FileKeyValueStore"), Contains(HasSubstr("is damaged")));
+    EXPECT_TRUE(store.synchronize());
+    EXPECT_EQ(capture.messages("FileKeyValueStore").size(), 1u); // not again for the same damage
+    EXPECT_THAT(entries(), ElementsAre("store.cbor"));           // reading keeps nothing aside
+
+    store.set("c", Value{std::int64_t{3}});
+    const std::string aside = "store.cbor.damaged-20250515T100000Z"; // the pinned time, in UTC
+    EXPECT_THAT(entries(), ElementsAre("store.cbor", aside));
+    EXPECT_EQ(read(directory / aside), damaged);
+    EXPECT_THAT(capture.messages("FileKeyValueStore"),
+                Contains(HasSubstr("kept as " + (directory / aside).string())));
+    const auto written = KeyValueFile::decode(read(file));
+    EXPECT_TRUE(written.complete);
+    EXPECT_EQ(written.values.size(), 3u);
+
+    store.set("d", Value{false}); // whole now: nothing more to keep
+    EXPECT_EQ(entries().size(), 2u);
+    write(file, damaged); // damaged again within the same second: a name of its own
+    store.set("e", Value{false});
+    EXPECT_THAT(entries(), ElementsAre("store.cbor", aside, aside + "-2"));
+    EXPECT_EQ(read(directory / (aside + "-2")), damaged);
 }
 
-TEST_F(FileKeyValueStoreTest, AFailedWriteIsLoggedKeptInMemoryAndRetriedBySynchronize) {
+TEST_F(FileKeyValueStoreTest, AFailedWriteIsKeptAndAppliedLaterToWhatTheFileHoldsThen) {
     const auto blocked = directory / "sub";
     write(blocked, "a file where the store's directory should be");
     LogCapture capture;
     FileKeyValueStore store(blocked / "store.cbor");
-    store.set("creditCards", Value{cards({"x"})});
-    EXPECT_EQ(store.array("creditCards"), cards({"x"}));
+    const auto appendZ = [](const std::optional<Value>& current) {
+        auto list = current ? std::get<Array>(*current) : Array{};
+        list.push_back(Data{"z"});
+        return std::optional{Value{list}};
+    };
+    store.update("creditCards", appendZ);
+    store.set("flag", Value{true});
+    EXPECT_EQ(store.array("creditCards"), cards({"z"})); // the local copy shows the changes
     ASSERT_FALSE(capture.entries().empty());
     EXPECT_EQ(capture.entries().front().category, "FileKeyValueStore");
     EXPECT_EQ(capture.entries().front().level, LogLevel::error);
     EXPECT_FALSE(store.synchronize());
-    EXPECT_EQ(store.array("creditCards"), cards({"x"})); // still there after a failed exchange
+    EXPECT_EQ(store.object("flag"), Value{true}); // still there after a failed exchange
 
+    // Meanwhile another writer stored a list: the change is applied to it, not written over it.
     fs::remove(blocked);
+    FileKeyValueStore(blocked / "store.cbor").set("creditCards", Value{cards({"x", "y"})});
     EXPECT_TRUE(store.synchronize());
-    EXPECT_EQ(FileKeyValueStore(blocked / "store.cbor").array("creditCards"), cards({"x"}));
+    EXPECT_EQ(store.array("creditCards"), cards({"x", "y", "z"}));
+    const FileKeyValueStore reread(blocked / "store.cbor");
+    EXPECT_EQ(reread.array("creditCards"), cards({"x", "y", "z"}));
+    EXPECT_EQ(reread.object("flag"), Value{true});
+    EXPECT_TRUE(store.synchronize()); // applied once, not again
+    EXPECT_EQ(store.array("creditCards"), cards({"x", "y", "z"}));
 }
 
 // A writer that dies after writing its temporary file but before renaming it: the file keeps the
@@ -193,7 +194,7 @@ TEST_F(FileKeyValueStoreTest, ACrashBeforeTheRenameLeavesTheOldArray) {
     const auto names = entries();
     ASSERT_EQ(names.size(), 2u);
     EXPECT_TRUE(names[0].starts_with(".store.cbor.tmp-")); // the dead writer's complete new file
-    EXPECT_EQ(FileKeyValueStore::decode(read(directory / names[0])).at("creditCards"),
+    EXPECT_EQ(KeyValueFile::decode(read(directory / names[0])).values.at("creditCards"),
               Value{cards({"new A", "new B", "new C"})});
 
     FileKeyValueStore after(file);

@@ -16,6 +16,7 @@ TEST(InMemoryUserDefaults, TypedReadsFollowThePlatformDefaults) {
     defaults.set("name", "Anna");
     EXPECT_EQ(defaults.integer("count", 5), 7);
     EXPECT_TRUE(defaults.boolean("flag"));
+    EXPECT_EQ(defaults.object("flag"), UserDefaults::Value{true}); // a boolean, not the integer 1
     EXPECT_EQ(defaults.string("name"), "Anna");
     EXPECT_EQ(defaults.integer("name"), 0); // another kind reads as 0
     EXPECT_FALSE(defaults.string("count"));

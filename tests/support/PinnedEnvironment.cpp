@@ -16,6 +16,7 @@ PinnedEnvironment::PinnedEnvironment(Options options)
                    .timeZone = std::move(options.timeZone),
                    .now = options.now,
                    .mainQueue = queue,
-                   .userDefaults = defaults}) {}
+                   .userDefaults = defaults,
+                   .feedback = feedback}) {}
 
 } // namespace zt::test

@@ -3,6 +3,7 @@
 #include "platform/Calendar.h"
 #include "platform/Date.h"
 #include "platform/Environment.h"
+#include "platform/Feedback.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
 
@@ -21,8 +22,8 @@ Date at(int year, int month, int day, int hour = 12, int minute = 0, int second 
         const std::string& zone = testTimeZone);
 
 /// Pins everything a test may depend on for its lifetime: locale, time zone, a manual main queue,
-/// a clock that starts at `now` and moves with the queue's virtual time, and fresh in-memory user
-/// defaults.
+/// a clock that starts at `now` and moves with the queue's virtual time, fresh in-memory user
+/// defaults, and a recorder of the haptics and sounds played.
 struct PinnedEnvironment {
     struct Options {
         std::string locale = "en_US";
@@ -35,6 +36,7 @@ struct PinnedEnvironment {
 
     std::shared_ptr<ManualMainQueue> queue = std::make_shared<ManualMainQueue>();
     std::shared_ptr<InMemoryUserDefaults> defaults = std::make_shared<InMemoryUserDefaults>();
+    std::shared_ptr<FeedbackRecorder> feedback = std::make_shared<FeedbackRecorder>();
     Environment::Override environment;
 };
 

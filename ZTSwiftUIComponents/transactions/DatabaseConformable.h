@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ZTSwiftUIComponents/transactions/PayeeConformable.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zt {
+
+/// The host's payee store.
+class DatabaseConformable {
+public:
+    virtual ~DatabaseConformable() = default;
+
+    /// Creates a payee of that name at position order.
+    virtual std::shared_ptr<PayeeConformable> saveNew(const std::string& payee, int order) = 0;
+    virtual void save() = 0;
+    /// `delete` is a keyword here.
+    virtual void deleteItems(const std::vector<std::string>& itemsWithIdentifiers) = 0;
+    /// The identifiers in their new order.
+    virtual void saveDisplayOrder(const std::vector<std::string>& itemsWithIdentifiers) = 0;
+    virtual std::vector<std::shared_ptr<PayeeConformable>> fetchPayees() = 0;
+};
+
+} // namespace zt

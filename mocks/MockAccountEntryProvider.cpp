@@ -1,0 +1,18 @@
+#include "MockAccountEntryProvider.h"
+
+#include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
+#include "ZTSwiftUIComponents/host/IconImages.h"
+
+namespace zt {
+
+MockAccountEntryProvider::MockAccountEntryProvider()
+    : currencyCode_(*this, appCurrencyCode()), iconName_(*this, std::string(defaultAccountImageName)) {}
+
+MockAccountEntryProvider::MockAccountEntryProvider(const WidgetAccount& account, std::optional<double> vat)
+    : name_(*this, account.name), balance_(*this, account.accountCurrencyBalance()),
+      isBusinessAccount_(*this, account.isBusinessAccount), isOnlineBanking_(*this, account.isOnlineBanking),
+      type_(*this, account.type), currencyCode_(*this, account.currencyCode.value_or(appCurrencyCode())),
+      iconName_(*this, account.iconName.empty() ? std::string(defaultAccountImageName) : account.iconName),
+      vat_(*this, vat) {}
+
+} // namespace zt

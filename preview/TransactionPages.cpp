@@ -1,0 +1,178 @@
+#include "Gallery.h"
+#include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
+#include "ZTSwiftUIComponents/host/ReportTransaction.h"
+#include "ZTSwiftUIComponents/host/ZTBaseRepeating.h"
+#include "ZTSwiftUIComponents/host/ZTMoneyCalculator.h"
+#include "ZTSwiftUIComponents/overview/NewOverviewScreen2024.h"
+#include "ZTSwiftUIComponents/transactions/CalculatorBarView.h"
+#include "ZTSwiftUIComponents/transactions/EditChildRepeatingTransactionButton.h"
+#include "ZTSwiftUIComponents/transactions/ExchangeRateButton.h"
+#include "ZTSwiftUIComponents/transactions/ParentRepeatingSectionView.h"
+#include "ZTSwiftUIComponents/transactions/RepeatTransactionsBankingView.h"
+#include "ZTSwiftUIComponents/transactions/RepeatTransactionsModalView.h"
+#include "ZTSwiftUIComponents/transactions/RepeatingAmountHistorySection.h"
+#include "ZTSwiftUIComponents/transactions/StopRepeatingView.h"
+#include "ZTSwiftUIComponents/transactions/TransactionEntryContainerScreen.h"
+#include "ZTSwiftUIComponents/transactions/TransactionRepeatingSectionView.h"
+#include "mocks/DemoClock.h"
+#include "mocks/MockCategoryPicker.h"
+#include "mocks/MockOverviewDatabase.h"
+#include "mocks/MockSyncManager.h"
+#include "mocks/MockTransactionEntryViewModel.h"
+#include "platform/StringTable.h"
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace zt::preview {
+
+namespace {
+
+std::shared_ptr<TransactionEntryContainerScreen>
+entryScreen(std::shared_ptr<MockTransactionEntryViewModel> vm) {
+    auto screen = std::make_shared<TransactionEntryContainerScreen>(
+        vm, nullptr, [vm] { return MockCategoryPicker(vm).body(); },
+        TransactionEntryContainerScreen::ViewBuilder{},
+        TransactionEntryContainerScreen::AccountEntryBuilder{}, std::function<void()>{});
+    screen->onAppear();
+    return screen;
+}
+
+// The overview's add button opens a new entry; saving stores it in the overview's database, closes
+// the entry and the overview shows the new figures.
+Screen addTransactionPage(PageContext& context) {
+    auto database = std::make_shared<MockOverviewDatabase>();
+    const auto overview = std::make_shared<const NewOverviewScreen2024>(settled([&](ManualMainQueue& queue) {
+        return makeLoadedOverviewScreen(database, std::make_shared<MockSyncManager>(), queue, context.router);
+    }));
+    NavigationRouter& router = context.router;
+    const auto entry = std::make_shared<std::shared_ptr<TransactionEntryContainerScreen>>();
+    auto opened = std::make_shared<Subscription>(router.modalDestination.observe(
+        [&router, database, weak = std::weak_ptr(entry)](const auto& destination) {
+            const auto slot = weak.lock();
+            if (!slot)
+                return;
+            if (destination != ModalDestination::newTransaction) {
+                slot->reset();
+                return;
+            }
+            *slot = entryScreen(std::make_shared<MockTransactionEntryViewModel>(database));
+            (*slot)->dismiss = [&router] { router.dismissModal(); };
+        }));
+    return [overview, entry, opened, &router] {
+        const auto& screen = *entry;
+        return ui::group({
+            overview->body(),
+            ui::sheet(
+                L("New Transaction"), screen != nullptr,
+                [&router](bool presented) {
+                    if (!presented)
+                        router.dismissModal();
+                },
+                screen ? std::vector{screen->body()} : std::vector<ui::View>{})
+                .id("newTransaction"),
+        });
+    };
+}
+
+Screen newExpensePage(PageContext&) {
+    const auto screen = entryScreen(std::make_shared<MockTransactionEntryViewModel>(
+        std::make_shared<MockOverviewDatabase>(), TransactionType::expense));
+    return [screen] { return screen->body(); };
+}
+
+Screen newTransferPage(PageContext&) {
+    auto vm = std::make_shared<MockTransactionEntryViewModel>(std::make_shared<MockOverviewDatabase>(),
+                                                              TransactionType::transferSource);
+    const auto& accounts = vm->accounts();
+    for (const auto& account : accounts) {
+        if (account.currencyCode == "EUR")
+            vm->setSelectedAccount(account);
+        else if (!vm->selectedReceiverAccount())
+            vm->selectedReceiverAccount.set(account);
+    }
+    const auto screen = entryScreen(vm);
+    vm->amountText.set("100"); // typed: the demo model fills in what arrives
+    return [screen] { return screen->body(); };
+}
+
+Screen calculatorBarPage(PageContext&) {
+    const auto text = std::make_shared<std::string>("12" + ZTMoneyCalculator().decimalSeparator() + "5+3");
+    const ui::Binding<std::string> binding([text] { return *text; },
+                                           [text](std::string value) { *text = value; });
+    const CalculatorBarView withOperators(binding, true, {});
+    const CalculatorBarView saveOnly(binding, false, {});
+    return [text, binding, withOperators, saveOnly] {
+        return ui::vstack(
+            {ui::textField(L("Amount"), *text, [binding](const std::string& typed) { binding.set(typed); }),
+             withOperators.body(), saveOnly.body()});
+    };
+}
+
+ReportTransactionList streamingPlan() {
+    ReportTransactionList plan;
+    for (const auto& t : ReportTransaction::demo(mocks::demoNow()))
+        if (t->payee() == "StreamBox")
+            plan.push_back(t);
+    return plan;
+}
+
+Screen repeatingPage(PageContext&) {
+    const auto now = Environment::current().now();
+    auto manual = std::make_shared<RepeatTransactionsModalViewModel>(
+        true, RepeatingInterval::monthly, now, RepeatTransactionsModalViewModel::foreverDate, false, false);
+    auto banking = std::make_shared<RepeatTransactionsModalViewModel>(
+        true, RepeatingInterval::monthly, now, RepeatTransactionsModalViewModel::foreverDate, false, true);
+    const auto plan = streamingPlan();
+    banking->suggestedOccurrences.set(plan);
+    banking->suggestedInterval.set(RepeatingInterval::monthly);
+    auto series = std::make_shared<ZTBaseRepeating>(
+        "series-streaming", RepeatingInterval::monthly, plan.empty() ? now : plan.back()->date(),
+        std::nullopt, plan.empty() ? 12.99 : plan.front()->amount(), std::nullopt, plan);
+    const auto formatter = makeAppBasedCurrencyFormatter();
+    const RepeatingAmountHistorySection history(series->amount(), std::nullopt, L("New Amount"),
+                                                [series](double amount) { series->amount.set(amount); });
+    const StopRepeatingView stop(series);
+    const EditChildRepeatingTransactionButton children(series);
+    return [manual, banking, series, formatter, history, stop, children, plan] {
+        return ui::vstack({
+            RepeatTransactionsModalView(manual, {}).body(),
+            RepeatTransactionsBankingView(banking, formatter, {}).body(),
+            ui::list({
+                history.body(),
+                TransactionRepeatingSectionView(series, formatter, L("Repeating Details"),
+                                                L("Repeating Transactions"), {})
+                    .body(),
+                plan.empty() ? ui::group()
+                             : ParentRepeatingSectionView(plan.back(), series, formatter, {}).body(),
+                ui::section({children.body(), stop.body()}),
+            }),
+        });
+    };
+}
+
+Screen exchangeRatePage(PageContext&) {
+    const auto rate = std::make_shared<std::optional<ExchangeRate>>(ExchangeRate::make("EUR", "USD", 1.09));
+    const ExchangeRateButton button(
+        ui::Binding<std::optional<ExchangeRate>>{
+            [rate] { return *rate; },
+            [rate](std::optional<ExchangeRate> value) { *rate = std::move(value); }},
+        25, makeCurrencyFormatter("USD"));
+    return [rate, button] { return button.body(); };
+}
+
+} // namespace
+
+std::vector<Page> transactionPages() {
+    return {
+        {"add-transaction", "Overview: add a transaction", addTransactionPage},
+        {"new-expense", "New expense", newExpensePage},
+        {"new-transfer", "New transfer between currencies", newTransferPage},
+        {"calculator-bar", "Calculator bar", calculatorBarPage},
+        {"repeating", "Repeating transactions", repeatingPage},
+        {"exchange-rate", "Exchange rate", exchangeRatePage},
+    };
+}
+
+} // namespace zt::preview
