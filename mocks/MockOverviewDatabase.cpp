@@ -155,10 +155,10 @@ void MockOverviewDatabase::reloadSummaryCardItems(Completion<SummaryCardItems> c
 void MockOverviewDatabase::add(std::shared_ptr<ReportTransaction> transaction) {
     if (!transaction)
         return;
+    objectWillChange.notify();
     if (!transaction->isTransfer())
         netWorth_ += transaction->isExpense() ? -transaction->amount() : transaction->amount();
     added_.push_back(std::move(transaction));
-    objectDidChange.notify();
     if (onDataChanged)
         onDataChanged();
 }

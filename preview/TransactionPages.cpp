@@ -15,6 +15,7 @@
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerScreen.h"
 #include "ZTSwiftUIComponents/transactions/TransactionRepeatingSectionView.h"
 #include "mocks/DemoClock.h"
+#include "mocks/LoadedOverview.h"
 #include "mocks/MockCategoryPicker.h"
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockSyncManager.h"

@@ -117,8 +117,15 @@ TEST_F(MockOverviewDatabaseTest, AddedTransactionsCountInTodayTheMonthsFiguresAn
             expense, transfer, date, "acc", "Checking", std::nullopt, std::nullopt, false, false, false);
     };
     std::vector<std::string> heard;
-    db.onDataChanged = [&] { heard.push_back("data"); };
-    const auto s = db.objectDidChange.observe([&] { heard.push_back("object"); });
+    double lastSeen = db.netWorth();
+    db.onDataChanged = [&] {
+        heard.push_back("data");
+        lastSeen = db.netWorth();
+    };
+    const auto s = db.objectWillChange.observe([&] {
+        heard.push_back("object");
+        EXPECT_EQ(db.netWorth(), lastSeen) << "announced before the change";
+    });
     const double netWorth = db.netWorth();
 
     db.add(added("lunch", 15.5, true, false, now, "Groceries"));

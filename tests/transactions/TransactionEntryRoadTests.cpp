@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/overview/NewOverviewScreen2024.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerScreen.h"
 #include "mocks/MockCategoryPicker.h"
+#include "mocks/LoadedOverview.h"
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockSyncManager.h"
 #include "mocks/MockTransactionEntryViewModel.h"
