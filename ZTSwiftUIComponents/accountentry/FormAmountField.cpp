@@ -52,6 +52,7 @@ void FormAmountField::type(const std::string& text) const {
 
 ui::View FormAmountField::row(const std::string& title, std::string id, std::string unit) const {
     const AmountField& shown = field();
+    const bool mistake = isMistake(shown, rule_);
     std::vector<ui::View> cells{
         ui::text(title),
         ui::spacer(),
@@ -60,11 +61,12 @@ ui::View FormAmountField::row(const std::string& title, std::string id, std::str
             state_.action([binding = binding_, rule = rule_](AmountField& typed, const std::string& text) {
                 take(typed, text, binding, rule);
             }))
+            .invalid(mistake)
             .id(id),
     };
     if (!unit.empty())
         cells.push_back(ui::text(std::move(unit)).secondary());
-    if (!isMistake(shown, rule_))
+    if (!mistake)
         return ui::row(std::move(cells));
     const std::string reason = shown.isInvalid()
                                    ? L("Not a number", "Under an amount field whose text is no number")

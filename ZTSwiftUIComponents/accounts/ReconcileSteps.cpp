@@ -85,10 +85,10 @@ ui::View ReconcileEditView::body() const {
              ui::section(L("Selected Account"), {ui::text(account_->accountName()).id("selectedAccount")}),
              ui::section(L("Actual Balance"),
                          {ui::hstack({ui::text(symbol).secondary(),
-                                      ui::textField(L("Enter actual balance"), state.actualBalance.text(),
-                                                    state_.action([](State& s, const std::string& text) {
-                                                        s.actualBalance.setText(text);
-                                                    }))
+                                      ui::amountField(L("Enter actual balance"), state.actualBalance,
+                                                      state_.action([](State& s, const std::string& text) {
+                                                          s.actualBalance.setText(text);
+                                                      }))
                                           .accessibilityLabel(L("Enter the actual account balance"))
                                           .id("actualBalance")})}),
          }),

@@ -86,10 +86,10 @@ std::vector<ui::View> NewBudgetView::sections() const {
         }));
 
     std::vector<ui::View> amount{
-        ui::row({ui::text(L("Limit")), ui::textField(L("Enter amount"), form.budgetAmountField.text(),
-                                                     update([](NewBudgetForm& f, const std::string& text) {
-                                                         f.budgetAmountField.setText(text);
-                                                     }))
+        ui::row({ui::text(L("Limit")), ui::amountField(L("Enter amount"), form.budgetAmountField,
+                                                       update([](NewBudgetForm& f, const std::string& text) {
+                                                           f.budgetAmountField.setText(text);
+                                                       }))
                                            .id("budgetAmount")})};
     out.push_back(
         ui::section(L("Amount"), std::move(amount),
@@ -135,10 +135,10 @@ std::vector<ui::View> NewBudgetView::sections() const {
                 continue;
             rows.push_back(ui::row(
                 {ui::text(subcategory.name),
-                 ui::textField(L("Amount"), field->second.text(),
-                               update([id = subcategory.id](NewBudgetForm& f, const std::string& text) {
-                                   f.subcategoryBudgetFields[id].setText(text);
-                               }))
+                 ui::amountField(L("Amount"), field->second,
+                                 update([id = subcategory.id](NewBudgetForm& f, const std::string& text) {
+                                     f.subcategoryBudgetFields[id].setText(text);
+                                 }))
                      .id("subcategory-" + subcategory.id)}));
         }
         const auto remaining = form.remainingLine();

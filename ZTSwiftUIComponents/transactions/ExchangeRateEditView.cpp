@@ -69,12 +69,17 @@ ui::View ExchangeRateEditView::body() const {
     const auto rate = state.exchangeRate.get();
     const std::string current = rate && rate->formattedString ? *rate->formattedString : "--";
 
+    // Text that is no rate (a number above zero) is marked; an empty field is not a mistake yet.
+    const bool invalid =
+        !AmountField(state.newExchangeRateValue, state.formatter.localeIdentifier()).isEmpty() &&
+        !newRate(state);
     std::vector<ui::View> newRateRows{
         ui::textField(L("Enter Rate", "Placeholder of the new exchange rate field"),
                       state.newExchangeRateValue, state_.action([](State& s, const std::string& text) {
                           s.newExchangeRateValue = text;
                           s.isNewRateFocused = true;
                       }))
+            .invalid(invalid)
             .id("newRate")};
     if (!state.currentAccountCurrency.empty() && !state.currentConvertedCurrency.empty())
         newRateRows.push_back(

@@ -12,14 +12,16 @@ ui::View amountField(const ui::Binding<std::string>& text, TransactionEntryField
                      const std::function<void(TransactionEntryField)>& onFocus,
                      const std::string& localeIdentifier, const std::string& id) {
     const std::string current = text.get();
+    const bool invalid = isInvalidAmount(current, localeIdentifier);
     std::vector<ui::View> views{ui::textField(L("Amount", "Placeholder of an amount field"), current,
                                               [text, field, onFocus](const std::string& typed) {
                                                   if (onFocus)
                                                       onFocus(field);
                                                   text.set(typed);
                                               })
+                                    .invalid(invalid)
                                     .id(id)};
-    if (isInvalidAmount(current, localeIdentifier))
+    if (invalid)
         views.push_back(ui::text(L("Not a valid amount"))
                             .font(ui::Font::caption)
                             .foregroundColor(negativeAmountColor)

@@ -32,8 +32,8 @@ ui::View RepeatingAmountHistorySection::body() const {
         return ui::section(std::move(rows));
     }
     rows.push_back(
-        ui::textField(state.newAmountLabel, state.newAmount.text(),
-                      state_.action([](State& s, const std::string& text) { s.newAmount.setText(text); }))
+        ui::amountField(state.newAmountLabel, state.newAmount,
+                        state_.action([](State& s, const std::string& text) { s.newAmount.setText(text); }))
             .id("newAmount"));
     if (state.newAmount.isInvalid())
         rows.push_back(ui::text(L("Not a valid amount")).font(ui::Font::caption).id("newAmountInvalid"));

@@ -167,12 +167,14 @@ TEST_F(AccountEntryTest, AmountFieldsKeepWhatWasTypedAndBlockSavingWhileItIsNoNu
     auto body = screen.body();
     EXPECT_EQ(field(body, "balance").text, "1,250.50");
     EXPECT_FALSE(ui::exists(body, ui::byId("balanceError")));
+    EXPECT_FALSE(field(body, "balance").invalid);
 
     for (const char* typo : {"12abc", "1,5", "1e5", "--3", "1.2.3"}) {
         ui::typeText(screen.body(), ui::byId("balance"), typo);
         body = screen.body();
         EXPECT_EQ(field(body, "balance").text, typo);
         EXPECT_EQ(ui::find(body, ui::byId("balanceError")).as<ui::Text>()->content, "Not a number") << typo;
+        EXPECT_TRUE(field(body, "balance").invalid) << typo;
         EXPECT_EQ(c->account()->balance()(), 1250.5) << typo;
         EXPECT_FALSE(saveEnabled(body)) << typo;
         EXPECT_FALSE(screen.canSave());
@@ -253,6 +255,7 @@ TEST_F(AccountEntryTest, LoanTermAndRateAreRefusedOutsideTheirRange) {
         const auto body = screen.body();
         EXPECT_EQ(field(body, id).text, text);
         EXPECT_EQ(ui::exists(body, ui::byId(std::string(id) + "Error")), !accepted) << id << " " << text;
+        EXPECT_EQ(field(body, id).invalid, !accepted) << id << " " << text;
         EXPECT_EQ(saveEnabled(body), accepted) << id << " " << text;
         if (!accepted) {
             EXPECT_EQ(term(), termBefore) << text;

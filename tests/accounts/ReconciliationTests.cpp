@@ -83,7 +83,11 @@ TEST_F(ReconciliationTest, TheFlowFromIntroductionToTheFinalScreen) {
 
     ui::typeText(f.body(), ui::byId("actualBalance"), "12x");
     EXPECT_THROW(ui::press(f.body(), ui::byId("continue")), ui::ViewQueryError);
+    // The text stays as typed and the field itself says it is no number.
+    EXPECT_EQ(ui::findAs<ui::TextField>(f.body(), ui::byId("actualBalance")).text, "12x");
+    EXPECT_TRUE(ui::findAs<ui::TextField>(f.body(), ui::byId("actualBalance")).invalid);
     ui::typeText(f.body(), ui::byId("actualBalance"), "1,250.50");
+    EXPECT_FALSE(ui::findAs<ui::TextField>(f.body(), ui::byId("actualBalance")).invalid);
     ui::press(f.body(), ui::byId("continue"));
     EXPECT_TRUE(ui::exists(f.body(), "Review"));
     EXPECT_EQ(ui::find(f.body(), ui::byId("adjustmentAmount")).as<ui::Text>()->content, "€1,150.50");

@@ -123,6 +123,9 @@ TEST_F(BudgetScreensTest, NewBudgetFormFromChooserToSave) {
     EXPECT_FALSE(ui::findAs<ui::Button>(view.body(), "Done").enabled) << "a typo blocks saving";
     EXPECT_EQ(ui::findAs<ui::TextField>(view.body(), ui::byId("subcategory-sub-dinner")).text, "4O")
         << "kept as typed";
+    // The field with the typo is the one marked, not its neighbour.
+    EXPECT_TRUE(ui::findAs<ui::TextField>(view.body(), ui::byId("subcategory-sub-dinner")).invalid);
+    EXPECT_FALSE(ui::findAs<ui::TextField>(view.body(), ui::byId("subcategory-sub-lunch")).invalid);
 
     ui::typeText(view.body(), ui::byId("subcategory-sub-dinner"), "");
     ui::choose(view.body(), ui::byId("period"), "2 Weeks");
@@ -273,7 +276,12 @@ TEST_F(BudgetScreensTest, NewBudgetFromTheScreenReachesTheStore) {
     ui::press(screen.body(), ui::byId("selectCategory"));
     ui::press(screen.body(), ui::byId("select-cat-travel"));
     ui::press(screen.body(), "Confirm");
+    ui::typeText(screen.body(), ui::byId("budgetAmount"), "1,50");
+    EXPECT_TRUE(ui::findAs<ui::TextField>(screen.body(), ui::byId("budgetAmount")).invalid)
+        << "grouped wrongly for English";
+    EXPECT_FALSE(ui::findAs<ui::Button>(screen.body(), "Done").enabled);
     ui::typeText(screen.body(), ui::byId("budgetAmount"), "1,500");
+    EXPECT_FALSE(ui::findAs<ui::TextField>(screen.body(), ui::byId("budgetAmount")).invalid);
     ui::press(screen.body(), "Done");
     ASSERT_EQ(store->budgets().size(), 5u);
     EXPECT_EQ(store->budgets().back().name, "Travel");

@@ -55,9 +55,13 @@ TEST_F(ExchangeRateTest, NewRateIsReadInTheLocaleAndLettersOrGarbageKeepUpdateDi
     const Environment::Override german({.locale = "de_DE"});
     const ExchangeRateEditView sheet(binding, ui::Binding<bool>{[] { return true; }, [](const bool&) {}},
                                      NumberFormatter::decimal("de_DE"));
+    // Update is enabled exactly while the field is not marked as a mistake, except when empty.
     const auto isEnabled = [&](const std::string& typed) {
         ui::typeText(sheet.body(), ui::byId("newRate"), typed);
-        return ui::findAs<ui::Button>(sheet.body(), ui::byId("update")).enabled;
+        const bool enabled = ui::findAs<ui::Button>(sheet.body(), ui::byId("update")).enabled;
+        const bool marked = ui::findAs<ui::TextField>(sheet.body(), ui::byId("newRate")).invalid;
+        EXPECT_EQ(marked, !enabled && !typed.empty()) << typed;
+        return enabled;
     };
     EXPECT_TRUE(isEnabled("1,25"));
     EXPECT_FALSE(isEnabled("abc"));

@@ -138,8 +138,10 @@ TEST_F(RepeatTransactionsTest, AmountHistoryHandsOverOnlyAWholeNumber) {
     ASSERT_TRUE(section.isEditing());
     ui::typeText(section.body(), ui::byId("newAmount"), "12,5");
     EXPECT_TRUE(ui::exists(section.body(), ui::byId("newAmountInvalid")));
+    EXPECT_TRUE(ui::findAs<ui::TextField>(section.body(), ui::byId("newAmount")).invalid);
     EXPECT_FALSE(ui::findAs<ui::Button>(section.body(), ui::byId("saveNewAmount")).enabled);
     ui::typeText(section.body(), ui::byId("newAmount"), "1,250.50");
+    EXPECT_FALSE(ui::findAs<ui::TextField>(section.body(), ui::byId("newAmount")).invalid);
     ui::press(section.body(), ui::byId("saveNewAmount"));
     EXPECT_THAT(updates, ElementsAre(1250.5));
     EXPECT_FALSE(section.isEditing());

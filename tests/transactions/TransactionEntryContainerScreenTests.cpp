@@ -90,9 +90,11 @@ TEST_F(TransactionEntryScreenTest, AnExpressionIsValidWhileTextThatIsNoAmountDis
     const auto screen = make();
     ui::typeText(screen.body(), ui::byId("amount"), "12+3");
     EXPECT_FALSE(ui::exists(screen.body(), ui::byId("amountInvalid")));
+    EXPECT_FALSE(ui::findAs<ui::TextField>(screen.body(), ui::byId("amount")).invalid);
     EXPECT_TRUE(ui::findAs<ui::Button>(screen.body(), ui::byId("save")).enabled);
     ui::typeText(screen.body(), ui::byId("amount"), "12\u00D7");
     EXPECT_TRUE(ui::exists(screen.body(), "Not a valid amount"));
+    EXPECT_TRUE(ui::findAs<ui::TextField>(screen.body(), ui::byId("amount")).invalid);
     EXPECT_FALSE(ui::findAs<ui::Button>(screen.body(), ui::byId("save")).enabled);
     EXPECT_EQ(vm->amountText(), "12\u00D7"); // kept as typed
 }
