@@ -20,12 +20,12 @@ const Date june10Noon = Date::fromUnixSeconds(1749549600); // 2025-06-10 12:00 i
 const Date notFinite{std::numeric_limits<double>::quiet_NaN()};
 
 /// Wall-clock text of an instant, or of a civil day at a given time.
-std::string wall(Date date, const Calendar& calendar) {
+std::string utilitiesWall(Date date, const Calendar& calendar) {
     const DateComponents c = calendar.components(date);
     return fmt::format("{:04}-{:02}-{:02} {:02}:{:02}:{:02}", *c.year, *c.month, *c.day, *c.hour, *c.minute,
                        *c.second);
 }
-std::string wall(chr::year_month_day day, const char* time) {
+std::string utilitiesWall(chr::year_month_day day, const char* time) {
     return fmt::format("{:04}-{:02}-{:02} {}", int(day.year()), unsigned(day.month()), unsigned(day.day()),
                        time);
 }
@@ -33,7 +33,7 @@ chr::year_month_day civil(Date date, const Calendar& calendar) {
     const DateComponents c = calendar.components(date);
     return chr::year{*c.year} / chr::month(unsigned(*c.month)) / chr::day(unsigned(*c.day));
 }
-Date noonOf(chr::year_month_day d, const Calendar& calendar) {
+Date utilitiesNoonOf(chr::year_month_day d, const Calendar& calendar) {
     return calendar.date(int(d.year()), int(unsigned(d.month())), int(unsigned(d.day())), 12).value();
 }
 
@@ -53,10 +53,10 @@ protected:
 
 TEST_F(DateUtilities, MonthBoundsAndPreviousMonthStart) {
     for (Date d = at(2024, 2, 1); d < at(2024, 3, 1); d = d + 3600)
-        ASSERT_EQ(endOfMonth(d), at(2024, 2, 29, 23, 59, 59)) << wall(d, berlin);
+        ASSERT_EQ(endOfMonth(d), at(2024, 2, 29, 23, 59, 59)) << utilitiesWall(d, berlin);
     for (Date d = at(2025, 4, 1); d < at(2025, 5, 1); d = d + 3600) {
-        ASSERT_EQ(endOfMonth(d), at(2025, 4, 30, 23, 59, 59)) << wall(d, berlin);
-        ASSERT_EQ(startOfMonth(d), at(2025, 4, 1)) << wall(d, berlin);
+        ASSERT_EQ(endOfMonth(d), at(2025, 4, 30, 23, 59, 59)) << utilitiesWall(d, berlin);
+        ASSERT_EQ(startOfMonth(d), at(2025, 4, 1)) << utilitiesWall(d, berlin);
     }
     EXPECT_EQ(endOfMonth(at(2025, 3, 30, 12)), at(2025, 3, 31, 23, 59, 59)); // a 23-hour day inside
     // The zone decides: 23:30 UTC on 30 April is May in Berlin.
@@ -71,7 +71,7 @@ TEST_F(DateUtilities, MonthBoundsAndPreviousMonthStart) {
     EXPECT_EQ(from(at(2025, 6, 1)), at(2025, 4, 1)); // exactly a 1st's midnight: the search is strict
     Environment::Override chileNow(
         {.timeZone = "America/Santiago", .now = Date::fromUnixSeconds(1730426400)});
-    EXPECT_EQ(wall(previousMonthStart(), santiago), "2024-09-01 00:00:00"); // still 31 October there
+    EXPECT_EQ(utilitiesWall(previousMonthStart(), santiago), "2024-09-01 00:00:00"); // still 31 October there
 }
 
 TEST_F(DateUtilities, AllDaysOfAYear) {
@@ -97,13 +97,13 @@ TEST_F(DateUtilities, AllDaysOfAYear) {
             for (std::size_t i = 0; i < days.size(); ++i, expected += chr::days(1)) {
                 ASSERT_EQ(civil(days[i], calendar), chr::year_month_day(expected))
                     << zone << year << " " << i;
-                ASSERT_EQ(calendar.startOfDay(days[i]), days[i]) << zone << wall(days[i], calendar);
+                ASSERT_EQ(calendar.startOfDay(days[i]), days[i]) << zone << utilitiesWall(days[i], calendar);
             }
         }
     }
     Environment::Override inChile({.timeZone = "America/Santiago"});
-    EXPECT_EQ(wall(allDays(2024)[251], santiago), "2024-09-08 01:00:00");
-    EXPECT_EQ(wall(allDays(2024)[252], santiago), "2024-09-09 00:00:00");
+    EXPECT_EQ(utilitiesWall(allDays(2024)[251], santiago), "2024-09-08 01:00:00");
+    EXPECT_EQ(utilitiesWall(allDays(2024)[252], santiago), "2024-09-09 00:00:00");
 }
 
 TEST_F(DateUtilities, ClosingDate) {
@@ -113,9 +113,9 @@ TEST_F(DateUtilities, ClosingDate) {
     EXPECT_EQ(closingDate(at(2024, 2, 1)), at(2024, 2, 29, 23, 59, 59));
     EXPECT_EQ(closingDate(at(2025, 3, 15, 18, 30)), at(2025, 4, 14, 23, 59, 59));
     EXPECT_EQ(closingDate(at(2025, 12, 31)), at(2026, 1, 30, 23, 59, 59));
-    EXPECT_EQ(wall(closingDate(chile(2024, 9, 8), santiago), santiago),
+    EXPECT_EQ(utilitiesWall(closingDate(chile(2024, 9, 8), santiago), santiago),
               "2024-10-07 23:59:59"); // opens at 01:00
-    EXPECT_EQ(wall(closingDate(chile(2024, 8, 8), santiago), santiago), "2024-09-07 23:59:59");
+    EXPECT_EQ(utilitiesWall(closingDate(chile(2024, 8, 8), santiago), santiago), "2024-09-07 23:59:59");
     // 5 April 2025 repeats its last hour in Santiago: the first 23:59:59 is taken.
     EXPECT_EQ(closingDate(chile(2025, 3, 6), santiago), santiago.endOfDay(chile(2025, 4, 5)) - 3600);
 }
@@ -132,16 +132,17 @@ void checkClosingAndDueDates(const char* zone) {
     for (auto day = chr::sys_days(chr::year(1900) / 1 / 1); day <= chr::sys_days(chr::year(2100) / 12 / 31);
          day += chr::days(1), dueDay = dueDay % 31 + 1) {
         const chr::year_month_day ymd(day);
-        const Date noon = noonOf(ymd, calendar);
+        const Date noon = utilitiesNoonOf(ymd, calendar);
         const Date closing = closingDate(noon);
         const chr::year_month next = chr::year_month(ymd.year(), ymd.month()) + chr::months(1);
         const chr::year_month_day c(chr::sys_days(next / std::min(ymd.day(), (next / chr::last).day())) -
                                     chr::days(1));
-        if (wall(closing, calendar) != wall(c, "23:59:59")) {
+        if (utilitiesWall(closing, calendar) != utilitiesWall(c, "23:59:59")) {
             // 23:59:59 may not exist (Berlin, 30 April 1916): then the next day's start is taken.
-            const Date lastSecond = calendar.endOfDay(noonOf(c, calendar));
-            ASSERT_FALSE(wall(lastSecond, calendar).ends_with("23:59:59")) << zone << wall(closing, calendar);
-            ASSERT_EQ(closing, lastSecond + 1) << zone << wall(closing, calendar);
+            const Date lastSecond = calendar.endOfDay(utilitiesNoonOf(c, calendar));
+            ASSERT_FALSE(utilitiesWall(lastSecond, calendar).ends_with("23:59:59"))
+                << zone << utilitiesWall(closing, calendar);
+            ASSERT_EQ(closing, lastSecond + 1) << zone << utilitiesWall(closing, calendar);
         }
 
         const auto due = paymentDueDate(DateInterval{noon, closing}, dueDay);
@@ -153,7 +154,8 @@ void checkClosingAndDueDates(const char* zone) {
                                                ? month / chr::day(dueDay)
                                                : (month + chr::months(1)) / 1;
         ASSERT_TRUE(due.has_value());
-        ASSERT_EQ(civil(*due, calendar), wanted) << zone << wall(closing, calendar) << " due " << dueDay;
+        ASSERT_EQ(civil(*due, calendar), wanted)
+            << zone << utilitiesWall(closing, calendar) << " due " << dueDay;
         ASSERT_EQ(calendar.startOfDay(*due), *due);
     }
 }
@@ -182,7 +184,7 @@ TEST_F(DateUtilities, PaymentDueDate) {
     EXPECT_EQ(after(4, 14, 0), std::nullopt);
     EXPECT_EQ(after(4, 14, 32), std::nullopt);
     const DateInterval august{chile(2024, 8, 1), chile(2024, 8, 31, 23) + 3599};
-    EXPECT_EQ(wall(paymentDueDate(august, 8, santiago).value(), santiago), "2024-09-08 01:00:00");
+    EXPECT_EQ(utilitiesWall(paymentDueDate(august, 8, santiago).value(), santiago), "2024-09-08 01:00:00");
 }
 
 TEST_F(DateUtilities, FormattedDates) {

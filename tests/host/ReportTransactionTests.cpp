@@ -13,10 +13,11 @@ using namespace zt;
 namespace {
 
 // 2025-05-10 12:00:00 UTC, the demo mode's "now".
-constexpr Date demoNow = Date::fromUnixSeconds(1746878400.0);
+constexpr Date reportDemoNow = Date::fromUnixSeconds(1746878400.0);
 
-std::shared_ptr<ReportTransaction> tx(std::string id, double amount, Date date, bool expense = true,
-                                      bool transfer = false, std::optional<double> original = std::nullopt) {
+std::shared_ptr<ReportTransaction> reportTx(std::string id, double amount, Date date, bool expense = true,
+                                            bool transfer = false,
+                                            std::optional<double> original = std::nullopt) {
     return test::transaction({.id = std::move(id),
                               .amount = amount,
                               .amountOriginalCurrency = original,
@@ -55,10 +56,10 @@ TEST(ReportTransaction, ConstructorTakesTheFieldsInTheirDocumentedOrder) {
 }
 
 TEST(TransactionConformable, TypeColourAndExchangeRate) {
-    const auto expense = tx("e", 10, Date{}, true, false, 8.0);
-    const auto income = tx("i", 10, Date{}, false);
-    const auto outgoing = tx("o", 10, Date{}, true, true);
-    const auto incoming = tx("n", 10, Date{}, false, true);
+    const auto expense = reportTx("e", 10, Date{}, true, false, 8.0);
+    const auto income = reportTx("i", 10, Date{}, false);
+    const auto outgoing = reportTx("o", 10, Date{}, true, true);
+    const auto incoming = reportTx("n", 10, Date{}, false, true);
     EXPECT_EQ(expense->type(), TransactionType::expense);
     EXPECT_EQ(income->type(), TransactionType::income);
     EXPECT_EQ(outgoing->type(), TransactionType::transferSource);
@@ -71,13 +72,13 @@ TEST(TransactionConformable, TypeColourAndExchangeRate) {
 
     EXPECT_DOUBLE_EQ(expense->exchangeRate(), 1.25);
     EXPECT_DOUBLE_EQ(income->exchangeRate(), 1.0); // booked in the application currency
-    EXPECT_DOUBLE_EQ(tx("z", 3, Date{}, true, false, 0.0)->exchangeRate(), 1.0); // no division by zero
+    EXPECT_DOUBLE_EQ(reportTx("z", 3, Date{}, true, false, 0.0)->exchangeRate(), 1.0); // no division by zero
 }
 
 TEST(TransactionConformable, YearFollowsTheCalendarsTimeZone) {
     // New Year's Eve 23:30 UTC is already the next year in Berlin and still the old one in New York.
     const Date instant = Date::fromUnixSeconds(1735687800.0); // 2024-12-31 23:30:00 UTC
-    const auto t = tx("t", 1, instant);
+    const auto t = reportTx("t", 1, instant);
     EXPECT_EQ(t->year(Calendar("UTC")), 2024);
     EXPECT_EQ(t->year(Calendar("Europe/Berlin")), 2025);
     EXPECT_EQ(t->year(Calendar("America/New_York")), 2024);
@@ -86,8 +87,8 @@ TEST(TransactionConformable, YearFollowsTheCalendarsTimeZone) {
 }
 
 TEST(TransactionSequences, TotalAndNewestFirstOrdering) {
-    const ReportTransactionList list{tx("a", 10, Date{100}), tx("b", 2.5, Date{300}), tx("c", 7, Date{100}),
-                                     tx("d", 0.5, Date{200}, false)};
+    const ReportTransactionList list{reportTx("a", 10, Date{100}), reportTx("b", 2.5, Date{300}),
+                                     reportTx("c", 7, Date{100}), reportTx("d", 0.5, Date{200}, false)};
     EXPECT_DOUBLE_EQ(total(list), 20.0); // amounts as stored, whatever the direction
     EXPECT_DOUBLE_EQ(total(ReportTransactionList{}), 0.0);
 
@@ -105,9 +106,9 @@ TEST(TransactionSequences, TotalAndNewestFirstOrdering) {
 }
 
 TEST(ReportTransactionDemo, AYearOfTransactionsUpToTheReferenceDay) {
-    Environment::Override env({.locale = "en_US", .timeZone = "Europe/Berlin", .now = demoNow});
+    Environment::Override env({.locale = "en_US", .timeZone = "Europe/Berlin", .now = reportDemoNow});
     const Calendar calendar("Europe/Berlin");
-    const auto demo = ReportTransaction::demo(demoNow);
+    const auto demo = ReportTransaction::demo(reportDemoNow);
     ASSERT_GT(demo.size(), 200u);
 
     std::set<std::string> ids;
@@ -115,7 +116,7 @@ TEST(ReportTransactionDemo, AYearOfTransactionsUpToTheReferenceDay) {
     std::set<std::string> incomeCategories, expenseCategories;
     for (const auto& t : demo) {
         EXPECT_TRUE(ids.insert(t->identifier()).second) << t->identifier();
-        EXPECT_LE(t->date(), demoNow) << t->identifier();
+        EXPECT_LE(t->date(), reportDemoNow) << t->identifier();
         EXPECT_GT(t->amount(), 0) << t->identifier();
         const auto c = calendar.components(t->date());
         months.insert({*c.year, *c.month});
@@ -131,9 +132,9 @@ TEST(ReportTransactionDemo, AYearOfTransactionsUpToTheReferenceDay) {
     // Newest first, and the first two are the reference day's own.
     for (std::size_t i = 1; i < demo.size(); ++i)
         EXPECT_GE(demo[i - 1]->date(), demo[i]->date());
-    EXPECT_TRUE(calendar.isDate(demo[0]->date(), demoNow));
-    EXPECT_TRUE(calendar.isDate(demo[1]->date(), demoNow));
-    EXPECT_FALSE(calendar.isDate(demo[2]->date(), demoNow));
+    EXPECT_TRUE(calendar.isDate(demo[0]->date(), reportDemoNow));
+    EXPECT_TRUE(calendar.isDate(demo[1]->date(), reportDemoNow));
+    EXPECT_FALSE(calendar.isDate(demo[2]->date(), reportDemoNow));
 
     // The list carries what the screens single out: transfers, exclusions, subcategories.
     const auto any = [&](auto pred) { return std::any_of(demo.begin(), demo.end(), pred); };
@@ -146,8 +147,8 @@ TEST(ReportTransactionDemo, AYearOfTransactionsUpToTheReferenceDay) {
 
 TEST(ReportTransactionDemo, DeterministicAndConsistentWithTheOtherDemoSets) {
     Environment::Override env({.timeZone = "America/Los_Angeles"});
-    const auto first = ReportTransaction::demo(demoNow);
-    const auto second = ReportTransaction::demo(demoNow);
+    const auto first = ReportTransaction::demo(reportDemoNow);
+    const auto second = ReportTransaction::demo(reportDemoNow);
     ASSERT_EQ(first.size(), second.size());
     for (std::size_t i = 0; i < first.size(); ++i) {
         EXPECT_EQ(first[i]->identifier(), second[i]->identifier());
@@ -194,11 +195,11 @@ TEST(ReportTransactionDemo, ZonesWhereDaysStartAtOne) {
 
 TEST(ReportTransactionDemo, MulticurrencyAmountsMatchTheirRates) {
     Environment::Override env({.timeZone = "UTC"});
-    const auto demo = ReportTransaction::demoInMulticurrency(demoNow);
+    const auto demo = ReportTransaction::demoInMulticurrency(reportDemoNow);
     std::set<std::string> codes;
     std::map<std::string, double> rates;
     for (const auto& t : demo) {
-        EXPECT_LE(t->date(), demoNow);
+        EXPECT_LE(t->date(), reportDemoNow);
         if (!t->currencyCode())
             continue;
         ASSERT_TRUE(t->amountOriginalCurrency());

@@ -35,8 +35,8 @@ struct FixedCalculator final : DailyLimitCalculating {
     void updateExpenses(double, Date) override { ADD_FAILURE() << "the daily limit never reports expenses"; }
 };
 
-std::shared_ptr<ReportTransaction> tx(std::string id, double amount, bool expense = true,
-                                      bool transfer = false, bool excluded = false) {
+std::shared_ptr<ReportTransaction> limitModelTx(std::string id, double amount, bool expense = true,
+                                                bool transfer = false, bool excluded = false) {
     return test::transaction({.id = id,
                               .amount = amount,
                               .categoryImageName = "fork",
@@ -64,7 +64,8 @@ protected:
     }
     /// A custom limit against one expense of `spent`.
     std::unique_ptr<DailyLimitViewModel> spending(double limit, double spent) {
-        return make(spent == 0 ? ReportTransactionList{} : ReportTransactionList{tx("t", spent)}, limit);
+        return make(spent == 0 ? ReportTransactionList{} : ReportTransactionList{limitModelTx("t", spent)},
+                    limit);
     }
 };
 
@@ -114,8 +115,9 @@ TEST_F(DailyLimitViewModelTest, ZeroAndNegativeLimits) {
 }
 
 TEST_F(DailyLimitViewModelTest, OnlyOutgoingExpensesAreKeptTransfersAndExcludedOnesNeverCount) {
-    const auto vm = make({tx("income", 500, false), tx("lunch", 12), tx("in", 300, false, true),
-                          tx("out", 200, true, true), tx("refunded", 40, true, false, true), tx("bus", 3)},
+    const auto vm = make({limitModelTx("income", 500, false), limitModelTx("lunch", 12),
+                          limitModelTx("in", 300, false, true), limitModelTx("out", 200, true, true),
+                          limitModelTx("refunded", 40, true, false, true), limitModelTx("bus", 3)},
                          100);
     std::vector<std::string> items, transfers;
     for (const auto& t : vm->items())
@@ -129,13 +131,13 @@ TEST_F(DailyLimitViewModelTest, OnlyOutgoingExpensesAreKeptTransfersAndExcludedO
 }
 
 TEST_F(DailyLimitViewModelTest, CreationAppliesACustomValueOnlyForTheCustomType) {
-    const auto custom = make({tx("a", 25)}, 50);
+    const auto custom = make({limitModelTx("a", 25)}, 50);
     EXPECT_DOUBLE_EQ(custom->dailyLimit(), 50);
     EXPECT_FLOAT_EQ(custom->progressValue(), 0.5f);
     EXPECT_THAT(storage->calls, ElementsAre(amount(50)));
 
     storage->calls.clear();
-    const auto automatic = make({tx("a", 50)}, 50, DailyLimitCalculationType::automatic);
+    const auto automatic = make({limitModelTx("a", 50)}, 50, DailyLimitCalculationType::automatic);
     EXPECT_DOUBLE_EQ(automatic->dailyLimit(), 200);
     EXPECT_FLOAT_EQ(automatic->progressValue(), 0.75f);
     const auto customWithoutValue = make({}, std::nullopt);

@@ -20,7 +20,7 @@ using ::testing::ElementsAre;
 
 namespace {
 
-std::shared_ptr<ReportTransaction> tx(std::string id, double amount, bool transfer = false) {
+std::shared_ptr<ReportTransaction> limitViewTx(std::string id, double amount, bool transfer = false) {
     return test::transaction({.id = id,
                               .amount = amount,
                               .categoryName = "Restaurants",
@@ -54,7 +54,7 @@ protected:
 } // namespace
 
 TEST_F(DailyLimitViewsTest, CardShowsTheRingWhileMoneyIsLeftAndAWarningOnceOverspent) {
-    auto body = DailyLimitCardView(make(100, {tx("a", 30)})).body();
+    auto body = DailyLimitCardView(make(100, {limitViewTx("a", 30)})).body();
     EXPECT_TRUE(ui::exists(body, "Daily Limit") && ui::exists(body, "Limit: $100.00") &&
                 ui::exists(body, "Spent"));
     EXPECT_EQ(text(body, "remainingAmount").content, "$70.00");
@@ -62,11 +62,11 @@ TEST_F(DailyLimitViewsTest, CardShowsTheRingWhileMoneyIsLeftAndAWarningOnceOvers
     EXPECT_EQ(text(body, "spentAmount").content, "$30.00");
     EXPECT_NEAR(ui::findAs<ui::ProgressRing>(body, ui::byId("indicator")).value, 0.7, 1e-6);
 
-    body = DailyLimitCardView(make(100, {tx("a", 100)})).body();
+    body = DailyLimitCardView(make(100, {limitViewTx("a", 100)})).body();
     EXPECT_EQ(text(body, "remainingAmount").content, "$0.00");
     EXPECT_TRUE(text(body, "remainingAmount").style.secondary);
 
-    body = DailyLimitCardView(make(100, {tx("a", 130)})).body();
+    body = DailyLimitCardView(make(100, {limitViewTx("a", 130)})).body();
     EXPECT_FALSE(ui::exists(body, "Remaining"));
     EXPECT_TRUE(ui::exists(body, "Overspent"));
     EXPECT_EQ(text(body, "overspentAmount").content, "$30.00");
@@ -76,7 +76,7 @@ TEST_F(DailyLimitViewsTest, CardShowsTheRingWhileMoneyIsLeftAndAWarningOnceOvers
 
 TEST_F(DailyLimitViewsTest, AnIncognitoCardShowsNoAmount) {
     for (const double spent : {30.0, 130.0}) {
-        const auto body = DailyLimitCardView(make(100, {tx("a", spent)}), true).body();
+        const auto body = DailyLimitCardView(make(100, {limitViewTx("a", spent)}), true).body();
         EXPECT_TRUE(ui::exists(body, "Limit: ••••"));
         for (const char* id : {"spentAmount", spent > 100 ? "overspentAmount" : "remainingAmount"})
             EXPECT_EQ(text(body, id).content, "••••") << id;
@@ -86,7 +86,7 @@ TEST_F(DailyLimitViewsTest, AnIncognitoCardShowsNoAmount) {
 }
 
 TEST_F(DailyLimitViewsTest, ScreenSectionsAndTheConfirmedDelete) {
-    const auto vm = make(100, {tx("lunch", 13.5), tx("savings", 200, true)});
+    const auto vm = make(100, {limitViewTx("lunch", 13.5), limitViewTx("savings", 200, true)});
     std::vector<std::string> events;
     vm->onEditDidPress = [&](const std::string& id) { events.push_back("edit " + id); };
     vm->onDeleteDidPress = [&](const std::string& id) { events.push_back("delete " + id); };
@@ -111,7 +111,7 @@ TEST_F(DailyLimitViewsTest, ScreenSectionsAndTheConfirmedDelete) {
 }
 
 TEST_F(DailyLimitViewsTest, SavingACustomAmountRemembersTheChoiceUpdatesTheLimitAndCloses) {
-    const auto vm = make(100, {tx("a", 30)});
+    const auto vm = make(100, {limitViewTx("a", 30)});
     const DailyLimitView screen(vm);
     ui::press(screen.body(), "Change Daily Limit");
     auto body = screen.body();
@@ -166,7 +166,7 @@ TEST_F(DailyLimitViewsTest, AmountsAreTypedInTheUsersLocaleWhateverFormatsTheCur
 
 TEST_F(DailyLimitViewsTest, ScreensAreTranslatedToGerman) {
     Environment::Override german({.locale = "de_DE"});
-    const auto vm = make(100, {tx("a", 130)}, "de_DE");
+    const auto vm = make(100, {limitViewTx("a", 130)}, "de_DE");
     const auto card = DailyLimitCardView(vm).body();
     for (const char* shown : {"Tageslimit", "Limit: 100,00\u00a0€", "Überschritten", "Ausgegeben"})
         EXPECT_TRUE(ui::exists(card, shown)) << shown;

@@ -15,14 +15,14 @@ namespace {
 static_assert(std::random_access_iterator<TransactionSelection::const_iterator>);
 static_assert(std::random_access_iterator<RunningSeries::const_iterator>);
 
-constexpr const char* zone = "Europe/Berlin";
+constexpr const char* periodZone = "Europe/Berlin";
 
-Date at(int y, int m, int d, int h = 0, int min = 0, int s = 0, const char* tz = zone) {
+Date periodAt(int y, int m, int d, int h = 0, int min = 0, int s = 0, const char* tz = periodZone) {
     return *Calendar(tz).date(y, m, d, h, min, s);
 }
 
-std::shared_ptr<ReportTransaction> tx(const std::string& id, double amount, bool isExpense, Date date,
-                                      const std::string& category = "Food", bool isTransfer = false) {
+std::shared_ptr<ReportTransaction> periodTx(const std::string& id, double amount, bool isExpense, Date date,
+                                            const std::string& category = "Food", bool isTransfer = false) {
     return test::transaction({.id = id,
                               .amount = amount,
                               .categoryName = category,
@@ -35,15 +35,15 @@ std::shared_ptr<ReportTransaction> tx(const std::string& id, double amount, bool
 
 class RemainingForPeriodCalculatorTest : public ::testing::Test {
 protected:
-    Environment::Override env{{.locale = "en_US", .timeZone = zone, .now = at(2025, 6, 15, 12)}};
+    Environment::Override env{{.locale = "en_US", .timeZone = periodZone, .now = periodAt(2025, 6, 15, 12)}};
 };
 
 TEST_F(RemainingForPeriodCalculatorTest, SplitsByExpenseFlagAndMeasuresBothYears) {
-    const auto salary = tx("salary", 3000, false, at(2025, 2, 1));
-    const auto rent = tx("rent", 1000, true, at(2025, 2, 2), "Rent");
-    const auto old = tx("old", 500, true, at(2024, 5, 1));
-    const auto oldIncome = tx("oldIncome", 800, false, at(2024, 5, 2));
-    const auto transfer = tx("move", 50, false, at(2023, 1, 1), "Transfer", true);
+    const auto salary = periodTx("salary", 3000, false, periodAt(2025, 2, 1));
+    const auto rent = periodTx("rent", 1000, true, periodAt(2025, 2, 2), "Rent");
+    const auto old = periodTx("old", 500, true, periodAt(2024, 5, 1));
+    const auto oldIncome = periodTx("oldIncome", 800, false, periodAt(2024, 5, 2));
+    const auto transfer = periodTx("move", 50, false, periodAt(2023, 1, 1), "Transfer", true);
     // Years interleaved, as an unsorted list gives them.
     RemainingForPeriodCalculator c({salary, old, rent, transfer, oldIncome}, 2025, 2024);
     EXPECT_THAT(c.expensesThisPeriod(), ElementsAre(old, rent));
@@ -57,15 +57,15 @@ TEST_F(RemainingForPeriodCalculatorTest, SplitsByExpenseFlagAndMeasuresBothYears
 
 TEST_F(RemainingForPeriodCalculatorTest, YearBoundaryIsLocalMidnight) {
     // 1 Jan 00:00 in Berlin is still 31 Dec in UTC; in Sydney (summer time, +11) even earlier.
-    const auto newYear = tx("new", 100, false, at(2025, 1, 1));
-    const auto lastSecond = tx("last", 10, false, at(2024, 12, 31, 23, 59, 59));
+    const auto newYear = periodTx("new", 100, false, periodAt(2025, 1, 1));
+    const auto lastSecond = periodTx("last", 10, false, periodAt(2024, 12, 31, 23, 59, 59));
     RemainingForPeriodCalculator berlin({newYear, lastSecond}, 2025, 2024);
     EXPECT_DOUBLE_EQ(berlin.periodSummary(), 100);
     EXPECT_DOUBLE_EQ(berlin.previousPeriodSummary(), 10);
     RemainingForPeriodCalculator utc({newYear, lastSecond}, 2025, 2024, Calendar("UTC"));
     EXPECT_DOUBLE_EQ(utc.periodSummary(), 0);
     EXPECT_DOUBLE_EQ(utc.previousPeriodSummary(), 110);
-    const auto sydney = tx("syd", 7, false, at(2025, 1, 1, 0, 0, 0, "Australia/Sydney"));
+    const auto sydney = periodTx("syd", 7, false, periodAt(2025, 1, 1, 0, 0, 0, "Australia/Sydney"));
     EXPECT_DOUBLE_EQ(
         RemainingForPeriodCalculator({sydney}, 2025, 2024, Calendar("Australia/Sydney")).periodSummary(), 7);
     EXPECT_DOUBLE_EQ(RemainingForPeriodCalculator({sydney}, 2025, 2024).periodSummary(), 0);
@@ -80,13 +80,15 @@ TEST_F(RemainingForPeriodCalculatorTest, EmptyOtherYearsAndZeroDifference) {
     EXPECT_EQ(empty.differenceColor(), negativeAmountColor);
 
     RemainingForPeriodCalculator elsewhere(
-        {tx("a", 40, true, at(2021, 3, 1)), tx("b", 90, false, at(2026, 1, 1))}, 2025, 2024);
+        {periodTx("a", 40, true, periodAt(2021, 3, 1)), periodTx("b", 90, false, periodAt(2026, 1, 1))}, 2025,
+        2024);
     EXPECT_EQ(elsewhere.periodSummary(), 0);
     EXPECT_EQ(elsewhere.expenseCategorySummaries().size(), 1u);
     EXPECT_EQ(elsewhere.incomeCategorySummaries().size(), 1u);
 
     RemainingForPeriodCalculator same(
-        {tx("a", 40, false, at(2025, 3, 1)), tx("b", 40, false, at(2024, 3, 1))}, 2025, 2024);
+        {periodTx("a", 40, false, periodAt(2025, 3, 1)), periodTx("b", 40, false, periodAt(2024, 3, 1))},
+        2025, 2024);
     EXPECT_EQ(same.difference(), 0);
     EXPECT_FALSE(same.isDifferencePositive());
     EXPECT_EQ(same.differenceColor(), negativeAmountColor);
@@ -95,12 +97,12 @@ TEST_F(RemainingForPeriodCalculatorTest, EmptyOtherYearsAndZeroDifference) {
 TEST_F(RemainingForPeriodCalculatorTest, CategorySummaries) {
     // Signed totals, sorted by magnitude; "--" for no category; image and colour of the first.
     const std::vector<std::shared_ptr<ReportTransaction>> list{
-        tx("1", 200, false, at(2025, 1, 1), "Gifts"),
-        tx("2", -300, true, at(2025, 1, 2), "Refund"),
-        tx("3", 50, true, at(2025, 1, 3), ""),
-        tx("4", 25, false, at(2025, 1, 4), "Gifts"),
-        tx("5", 25, true, at(2025, 1, 5), "Moves", true),
-        tx("6", 25, false, at(2025, 1, 5), "Moves"),
+        periodTx("1", 200, false, periodAt(2025, 1, 1), "Gifts"),
+        periodTx("2", -300, true, periodAt(2025, 1, 2), "Refund"),
+        periodTx("3", 50, true, periodAt(2025, 1, 3), ""),
+        periodTx("4", 25, false, periodAt(2025, 1, 4), "Gifts"),
+        periodTx("5", 25, true, periodAt(2025, 1, 5), "Moves", true),
+        periodTx("6", 25, false, periodAt(2025, 1, 5), "Moves"),
     };
     const auto rows = categorySummaries(list);
     ASSERT_THAT(rows,
@@ -117,18 +119,19 @@ TEST_F(RemainingForPeriodCalculatorTest, CategorySummaries) {
     EXPECT_DOUBLE_EQ(rows[0].percentage, 1200);
     EXPECT_DOUBLE_EQ(rows[2].percentage, 200);
 
-    const auto zero = categorySummaries(
-        std::vector{tx("a", 100, true, at(2025, 1, 1), "A"), tx("b", -100, true, at(2025, 1, 1), "B")});
+    const auto zero = categorySummaries(std::vector{periodTx("a", 100, true, periodAt(2025, 1, 1), "A"),
+                                                    periodTx("b", -100, true, periodAt(2025, 1, 1), "B")});
     EXPECT_THAT(zero, ElementsAre(Field(&CategorySummary::percentage, 0.0),
                                   Field(&CategorySummary::percentage, 0.0)));
     EXPECT_EQ(zero[0].title, "A"); // equal magnitudes keep their order
 
     // Long names that share their length, first twelve and last eight bytes are still told apart.
-    const auto similar = categorySummaries(std::vector{
-        tx("a", 1, true, at(2025, 1, 1), "Subscriptions: A video"),
-        tx("b", 2, true, at(2025, 1, 1), "Subscriptions: B video"),
-        tx("c", 4, true, at(2025, 1, 1), "Subscriptions: A video"),
-        tx("d", 8, true, at(2025, 1, 1), "Category"), tx("e", 16, true, at(2025, 1, 1), "Categor")});
+    const auto similar =
+        categorySummaries(std::vector{periodTx("a", 1, true, periodAt(2025, 1, 1), "Subscriptions: A video"),
+                                      periodTx("b", 2, true, periodAt(2025, 1, 1), "Subscriptions: B video"),
+                                      periodTx("c", 4, true, periodAt(2025, 1, 1), "Subscriptions: A video"),
+                                      periodTx("d", 8, true, periodAt(2025, 1, 1), "Category"),
+                                      periodTx("e", 16, true, periodAt(2025, 1, 1), "Categor")});
     EXPECT_THAT(similar, ElementsAre(Field(&CategorySummary::total, 16), Field(&CategorySummary::total, 8),
                                      Field(&CategorySummary::total, 5), Field(&CategorySummary::total, 2)));
 }
@@ -143,8 +146,8 @@ TEST_F(RemainingForPeriodCalculatorTest, ManyCategoriesOfEveryLengthStayApartAnd
     for (int round = 0; round < 3; ++round)
         for (int i = 0; i < 120; ++i) {
             const int n = (i * 7 + round * 11) % 120;
-            list.push_back(tx(std::to_string(round) + "-" + std::to_string(n), n + 1, true, at(2025, 1, 1),
-                              names[static_cast<std::size_t>(n)]));
+            list.push_back(periodTx(std::to_string(round) + "-" + std::to_string(n), n + 1, true,
+                                    periodAt(2025, 1, 1), names[static_cast<std::size_t>(n)]));
         }
     RemainingForPeriodCalculator c(std::move(list), 2025, 2024);
     const auto& rows = c.expenseCategorySummaries();
@@ -158,27 +161,29 @@ TEST_F(RemainingForPeriodCalculatorTest, ManyCategoriesOfEveryLengthStayApartAnd
 }
 
 TEST_F(RemainingForPeriodCalculatorTest, RunningSeriesAddsExpensesAndSubtractsTheRest) {
-    const auto moved = tx("b", 4, false, at(2025, 1, 1));
+    const auto moved = periodTx("b", 4, false, periodAt(2025, 1, 1));
     RemainingForPeriodCalculator c(
-        {tx("a", 10, true, at(2025, 3, 1)), moved, tx("c", 1, true, at(2024, 1, 1))}, 2025, 2024);
+        {periodTx("a", 10, true, periodAt(2025, 3, 1)), moved, periodTx("c", 1, true, periodAt(2024, 1, 1))},
+        2025, 2024);
     const auto& series = c.runningSeries();
-    EXPECT_THAT(series,
-                ElementsAre(RunningTotalPoint{at(2025, 3, 1), 10}, RunningTotalPoint{at(2025, 1, 1), 6},
-                            RunningTotalPoint{at(2024, 1, 1), 7}));
+    EXPECT_THAT(series, ElementsAre(RunningTotalPoint{periodAt(2025, 3, 1), 10},
+                                    RunningTotalPoint{periodAt(2025, 1, 1), 6},
+                                    RunningTotalPoint{periodAt(2024, 1, 1), 7}));
     EXPECT_EQ(series.end() - series.begin(), 3);
     EXPECT_EQ(series.begin()[2], series.back());
     EXPECT_THAT(series.values(), ElementsAre(10, 6, 7));
 
     // A point carries its transaction's date, even after the host moves it in place; the values
     // stay as computed.
-    moved->setDate(at(2025, 2, 1));
-    EXPECT_EQ(series[1], (RunningTotalPoint{at(2025, 2, 1), 6}));
+    moved->setDate(periodAt(2025, 2, 1));
+    EXPECT_EQ(series[1], (RunningTotalPoint{periodAt(2025, 2, 1), 6}));
 }
 
 TEST_F(RemainingForPeriodCalculatorTest, DeleteRemovesTheSameObjectOnlyAndKeepsFigures) {
-    const auto coffee = tx("coffee", 3, true, at(2025, 2, 1), "Cafe");
-    const auto twin = tx("coffee", 3, true, at(2025, 2, 1), "Cafe"); // same identifier, other object
-    const auto pay = tx("pay", 100, false, at(2025, 2, 1));
+    const auto coffee = periodTx("coffee", 3, true, periodAt(2025, 2, 1), "Cafe");
+    const auto twin =
+        periodTx("coffee", 3, true, periodAt(2025, 2, 1), "Cafe"); // same identifier, other object
+    const auto pay = periodTx("pay", 100, false, periodAt(2025, 2, 1));
     RemainingForPeriodCalculator c({coffee, pay, twin, coffee}, 2025, 2024);
     std::vector<std::size_t> seenByObserver;
     auto sub = c.items.observe([&](const ReportTransactionList& items) {

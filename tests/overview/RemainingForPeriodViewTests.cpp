@@ -12,11 +12,12 @@ using ::testing::ElementsAre;
 
 namespace {
 
-Date at(int y, int m, int d) {
+Date remainingViewAt(int y, int m, int d) {
     return *Calendar("America/New_York").date(y, m, d, 12);
 }
 
-std::shared_ptr<ReportTransaction> tx(const std::string& id, double amount, bool isExpense, Date date) {
+std::shared_ptr<ReportTransaction> remainingViewTx(const std::string& id, double amount, bool isExpense,
+                                                   Date date) {
     return test::transaction({.id = id,
                               .amount = amount,
                               .categoryImageName = "cart",
@@ -28,11 +29,16 @@ std::shared_ptr<ReportTransaction> tx(const std::string& id, double amount, bool
 class RemainingForPeriodViewTest : public ::testing::Test {
 protected:
     std::shared_ptr<ManualMainQueue> queue = std::make_shared<ManualMainQueue>();
-    Environment::Override env{
-        {.locale = "en_US", .timeZone = "America/New_York", .now = at(2025, 6, 1), .mainQueue = queue}};
-    std::shared_ptr<ReportTransaction> rent = tx("rent", 1200.5, true, at(2025, 1, 3));
-    std::shared_ptr<ReportTransaction> pay = tx("pay", 3000, false, at(2025, 1, 31));
-    std::shared_ptr<ReportTransaction> lunch = tx("lunch", 20, true, at(2025, 2, 2));
+    Environment::Override env{{.locale = "en_US",
+                               .timeZone = "America/New_York",
+                               .now = remainingViewAt(2025, 6, 1),
+                               .mainQueue = queue}};
+    std::shared_ptr<ReportTransaction> rent =
+        remainingViewTx("rent", 1200.5, true, remainingViewAt(2025, 1, 3));
+    std::shared_ptr<ReportTransaction> pay =
+        remainingViewTx("pay", 3000, false, remainingViewAt(2025, 1, 31));
+    std::shared_ptr<ReportTransaction> lunch =
+        remainingViewTx("lunch", 20, true, remainingViewAt(2025, 2, 2));
     RemainingForPeriodView view{
         std::make_shared<RemainingForPeriodCalculator>(ReportTransactionList{rent, pay, lunch}, 2025, 2024),
         "en_US"};
@@ -97,9 +103,9 @@ TEST_F(RemainingForPeriodViewTest, ChartSelectionHidesTwoSecondsAfterTheLastDrag
     EXPECT_EQ(marks[1].x, "2025-01-31");
     EXPECT_EQ(marks[1].y, -1799.5);
 
-    view.chartDragChanged(at(2025, 2, 2) - 86400.0 * 0.9); // nearer to 2 Feb than to 31 Jan
+    view.chartDragChanged(remainingViewAt(2025, 2, 2) - 86400.0 * 0.9); // nearer to 2 Feb than to 31 Jan
     EXPECT_EQ(view.selectedValue(), -1779.5);
-    EXPECT_EQ(view.selectedDate(), at(2025, 2, 2));
+    EXPECT_EQ(view.selectedDate(), remainingViewAt(2025, 2, 2));
     const auto body = view.body();
     const auto& shown = ui::find(body, ui::byId("selection"));
     EXPECT_EQ(shown.children()[0].as<ui::Text>()->style.color, ui::Color(negativeAmountColor));
@@ -107,7 +113,8 @@ TEST_F(RemainingForPeriodViewTest, ChartSelectionHidesTwoSecondsAfterTheLastDrag
 
     view.chartDragEnded();
     queue->advance(1.5);
-    view.chartDragChanged(at(2025, 1, 1)); // a new drag keeps the overlay past the first deadline
+    view.chartDragChanged(
+        remainingViewAt(2025, 1, 1)); // a new drag keeps the overlay past the first deadline
     queue->advance(1.0);
     EXPECT_TRUE(view.isSelectionOverlayVisible());
     view.chartDragEnded();

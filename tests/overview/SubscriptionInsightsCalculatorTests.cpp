@@ -20,7 +20,8 @@ namespace {
 
 using test::at;
 
-std::shared_ptr<const TransactionConformable> tx(const std::string& id, double amount, Date date) {
+std::shared_ptr<const TransactionConformable> subscriptionTx(const std::string& id, double amount,
+                                                             Date date) {
     return test::transaction({.id = id,
                               .amount = amount,
                               .categoryName = "Streaming",
@@ -39,11 +40,12 @@ protected:
 
 TEST_F(SubscriptionInsightsCalculatorTest, InsightsSplitAtLocalNewYear) {
     // 1 Jan 00:00 in Berlin (31 Dec in UTC) is this year; the second before it is last year.
-    SubscriptionInsightsCalculator c(TransactionConformableList{tx("s1", 10, at(2025, 1, 1, 0)),
-                                                                tx("s2", 10, at(2024, 12, 31, 23, 59, 59)),
-                                                                tx("s3", 10.5, at(2024, 6, 1)),
-                                                                tx("s4", 10, at(2022, 6, 1))},
-                                     "en_US");
+    SubscriptionInsightsCalculator c(
+        TransactionConformableList{subscriptionTx("s1", 10, at(2025, 1, 1, 0)),
+                                   subscriptionTx("s2", 10, at(2024, 12, 31, 23, 59, 59)),
+                                   subscriptionTx("s3", 10.5, at(2024, 6, 1)),
+                                   subscriptionTx("s4", 10, at(2022, 6, 1))},
+        "en_US");
     EXPECT_THAT(
         c.insights(),
         ElementsAre(Item{"Total This Year", "2025", "$10.00", Colour::label, "calendar"},
@@ -66,20 +68,21 @@ TEST_F(SubscriptionInsightsCalculatorTest, PastOnlySingleAndAbsentLists) {
     EXPECT_FALSE((test::assignableFromOutside<decltype(c.insights), std::vector<SubscriptionInsightItem>>));
     int publications = 0;
     auto sub = c.insights.observe([&](const auto&) { ++publications; });
-    c.update(TransactionConformableList{tx("old", 7, at(2023, 5, 5))});
+    c.update(TransactionConformableList{subscriptionTx("old", 7, at(2023, 5, 5))});
     EXPECT_EQ(publications, 1); // all four at once
     EXPECT_EQ(c.insights()[0].value, "$0.00");
     EXPECT_EQ(c.insights()[2].subtitle, "2023 - 2023");
     c.update(std::nullopt);
     EXPECT_TRUE(c.insights().empty());
 
-    c.update(TransactionConformableList{tx("odd", std::numeric_limits<double>::quiet_NaN(), at(2024, 1, 1))});
+    c.update(TransactionConformableList{
+        subscriptionTx("odd", std::numeric_limits<double>::quiet_NaN(), at(2024, 1, 1))});
     EXPECT_EQ(c.insights()[2].value, "nan"); // what the formatter cannot write shows as a plain number
 }
 
 TEST_F(SubscriptionInsightsCalculatorTest, EmojiIsRememberedPerSubscription) {
-    const TransactionConformableList music{tx("music", 9.99, at(2025, 1, 5)),
-                                           tx("music-2", 9.99, at(2025, 2, 5))};
+    const TransactionConformableList music{subscriptionTx("music", 9.99, at(2025, 1, 5)),
+                                           subscriptionTx("music-2", 9.99, at(2025, 2, 5))};
     SubscriptionInsightsCalculator first(music, "en_US");
     std::optional<std::string> storedWhenObserved;
     auto sub = first.selectedEmoji.observe(
@@ -87,7 +90,8 @@ TEST_F(SubscriptionInsightsCalculatorTest, EmojiIsRememberedPerSubscription) {
     first.selectedEmoji.set("😍");
     EXPECT_EQ(storedWhenObserved, "😍");
 
-    SubscriptionInsightsCalculator other(TransactionConformableList{tx("video", 5, at(2025, 1, 1))}, "en_US");
+    SubscriptionInsightsCalculator other(
+        TransactionConformableList{subscriptionTx("video", 5, at(2025, 1, 1))}, "en_US");
     EXPECT_EQ(other.selectedEmoji(), std::nullopt);
     other.selectedEmoji.set("😡");
     EXPECT_EQ(SubscriptionInsightsCalculator(music, "en_US").selectedEmoji(), "😍");

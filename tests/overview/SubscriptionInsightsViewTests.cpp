@@ -15,13 +15,13 @@ using ::testing::ElementsAre;
 
 namespace {
 
-Date at(int y, int m, int d) {
+Date insightsViewAt(int y, int m, int d) {
     return *Calendar("Europe/Berlin").date(y, m, d, 9);
 }
 
-std::shared_ptr<const TransactionConformable> tx(const std::string& id, double amount, Date date,
-                                                 std::optional<double> original = std::nullopt,
-                                                 std::optional<std::string> code = std::nullopt) {
+std::shared_ptr<const TransactionConformable> insightsViewTx(const std::string& id, double amount, Date date,
+                                                             std::optional<double> original = std::nullopt,
+                                                             std::optional<std::string> code = std::nullopt) {
     return test::transaction({.id = id,
                               .amount = amount,
                               .amountOriginalCurrency = original,
@@ -33,7 +33,7 @@ std::shared_ptr<const TransactionConformable> tx(const std::string& id, double a
                               .isChildRepeating = true});
 }
 
-struct RecordingDelegate : SubscriptionInsightsViewDelegate {
+struct RecordingInsightsDelegate : SubscriptionInsightsViewDelegate {
     std::vector<std::string> calls;
     void subscriptionInsightsViewShouldSelectTransaction() override { calls.push_back("select"); }
     void subscriptionInsightsViewDidSelectEmoji(const std::string& emoji) override {
@@ -47,9 +47,11 @@ struct RecordingDelegate : SubscriptionInsightsViewDelegate {
 class SubscriptionInsightsViewTest : public ::testing::Test {
 protected:
     std::shared_ptr<InMemoryUserDefaults> defaults = std::make_shared<InMemoryUserDefaults>();
-    Environment::Override env{
-        {.locale = "en_US", .timeZone = "Europe/Berlin", .now = at(2025, 4, 1), .userDefaults = defaults}};
-    std::shared_ptr<RecordingDelegate> delegate = std::make_shared<RecordingDelegate>();
+    Environment::Override env{{.locale = "en_US",
+                               .timeZone = "Europe/Berlin",
+                               .now = insightsViewAt(2025, 4, 1),
+                               .userDefaults = defaults}};
+    std::shared_ptr<RecordingInsightsDelegate> delegate = std::make_shared<RecordingInsightsDelegate>();
 };
 
 TEST_F(SubscriptionInsightsViewTest, WithoutTransactionOffersSelection) {
@@ -66,8 +68,8 @@ TEST_F(SubscriptionInsightsViewTest, WithoutTransactionOffersSelection) {
 
 TEST_F(SubscriptionInsightsViewTest, ShowsInsightsOccurrencesAndEmoji) {
     auto calculator = std::make_shared<SubscriptionInsightsCalculator>(
-        TransactionConformableList{tx("m1", 10.8, at(2025, 2, 1), 10.0, "EUR"),
-                                   tx("m2", 9.99, at(2025, 1, 1))},
+        TransactionConformableList{insightsViewTx("m1", 10.8, insightsViewAt(2025, 2, 1), 10.0, "EUR"),
+                                   insightsViewTx("m2", 9.99, insightsViewAt(2025, 1, 1))},
         "en_US");
     SubscriptionInsightsView view(calculator);
     view.delegate = delegate;
@@ -102,7 +104,7 @@ TEST_F(SubscriptionInsightsViewTest, ShowsInsightsOccurrencesAndEmoji) {
 TEST_F(SubscriptionInsightsViewTest, GermanTexts) {
     Environment::Override german{{.locale = "de_DE"}};
     SubscriptionInsightsView view(std::make_shared<SubscriptionInsightsCalculator>(
-        TransactionConformableList{tx("m1", 5, at(2024, 3, 1))}, "de_DE"));
+        TransactionConformableList{insightsViewTx("m1", 5, insightsViewAt(2024, 3, 1))}, "de_DE"));
     const auto texts = ui::visibleTexts(view.body());
     for (const char* expected : {"Abo-Einblicke", "Summe dieses Jahr", "Summe letztes Jahr",
                                  "Anzahl der Buchungen", "Buchung ändern"})

@@ -16,8 +16,8 @@ namespace {
 
 using test::at;
 
-std::shared_ptr<const TransactionConformable> tx(double amount, bool isExpense, Date date,
-                                                 const std::string& category) {
+std::shared_ptr<const TransactionConformable> projectionViewTx(double amount, bool isExpense, Date date,
+                                                               const std::string& category) {
     return test::transaction({.amount = amount,
                               .categoryName = category,
                               .categoryImageName = "icon",
@@ -25,7 +25,7 @@ std::shared_ptr<const TransactionConformable> tx(double amount, bool isExpense, 
                               .date = date});
 }
 
-struct RecordingDelegate : YearlyProjectionsViewDelegate {
+struct RecordingProjectionsDelegate : YearlyProjectionsViewDelegate {
     std::vector<std::string> calls;
     void yearlyProjectionViewShouldPresentInfo(const std::string& title,
                                                const std::string& message) override {
@@ -40,7 +40,7 @@ class YearlyProjectionsViewTest : public ::testing::Test {
 protected:
     Environment::Override env{{.locale = "en_US", .timeZone = "Europe/Berlin", .now = at(2025, 3, 15)}};
     ConsoleCapture console;
-    std::shared_ptr<RecordingDelegate> delegate = std::make_shared<RecordingDelegate>();
+    std::shared_ptr<RecordingProjectionsDelegate> delegate = std::make_shared<RecordingProjectionsDelegate>();
 
     YearlyProjectionsView makeView(TransactionConformableList list, const char* locale = "en_US") {
         return YearlyProjectionsView(std::make_shared<YearlyProjectionsCalculator>(std::move(list), 2025),
@@ -49,8 +49,9 @@ protected:
 };
 
 TEST_F(YearlyProjectionsViewTest, ShowsProjectionComparisonAndCategories) {
-    auto view = makeView({tx(500, true, at(2025, 2, 1), "Rent"), tx(100, false, at(2025, 1, 1), "Gifts"),
-                          tx(25, true, at(2025, 3, 1), "Food")});
+    auto view = makeView({projectionViewTx(500, true, at(2025, 2, 1), "Rent"),
+                          projectionViewTx(100, false, at(2025, 1, 1), "Gifts"),
+                          projectionViewTx(25, true, at(2025, 3, 1), "Food")});
     view.delegate = delegate;
     const auto body = view.body();
     EXPECT_TRUE(ui::exists(body, ui::byText("Yearly projections")));
@@ -70,7 +71,7 @@ TEST_F(YearlyProjectionsViewTest, ShowsProjectionComparisonAndCategories) {
 }
 
 TEST_F(YearlyProjectionsViewTest, HelpGoesToTheDelegateThenTheConsole) {
-    auto view = makeView({tx(100, false, at(2025, 1, 1), "Gifts")});
+    auto view = makeView({projectionViewTx(100, false, at(2025, 1, 1), "Gifts")});
     EXPECT_EQ(ui::findAs<ui::Image>(view.body(), ui::byId("difference")).symbol,
               "arrow.up.right.circle.fill");
     ui::press(view.body(), ui::byId("help")); // no delegate: only the console line
@@ -86,7 +87,7 @@ TEST_F(YearlyProjectionsViewTest, HelpGoesToTheDelegateThenTheConsole) {
 
 TEST_F(YearlyProjectionsViewTest, GermanTexts) {
     Environment::Override german{{.locale = "de_DE"}};
-    auto view = makeView({tx(5, true, at(2025, 1, 1), "")}, "de_DE");
+    auto view = makeView({projectionViewTx(5, true, at(2025, 1, 1), "")}, "de_DE");
     view.delegate = delegate;
     const auto body = view.body();
     for (const char* expected : {"Jahresprognose", "Ende 2025", "Vergleich", "Ohne Kategorie"})
