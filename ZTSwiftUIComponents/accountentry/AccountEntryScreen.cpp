@@ -123,6 +123,10 @@ struct AccountEntryScreen::State {
     std::optional<CreditCardLastStatementSection> statementSection;
     std::shared_ptr<AccountRemindersData> sectionReminders;
     std::optional<CreditCardRemindersSection> remindersSection;
+    // The balance and limit fields keep what the user typed between draws, for the same card.
+    std::shared_ptr<CreditCardEntryProviding> sectionCard;
+    std::shared_ptr<AccountEntryProviding> sectionAccount;
+    std::optional<CreditCardBalanceSection> balanceSection;
 
     /// A mistake in a field the form shows; a hidden field keeps its text for when it is shown
     /// again, but cannot hold back saving without the user seeing why.
@@ -136,6 +140,9 @@ struct AccountEntryScreen::State {
             shown = {&balance};
         if (account.isBusinessAccount()())
             shown.push_back(&vat);
+        if (type == "creditCard" && ((balanceSection && balanceSection->hasInvalidAmount()) ||
+                                     (statementSection && statementSection->hasInvalidAmount())))
+            return true;
         return std::any_of(shown.begin(), shown.end(),
                            [](const FormAmountField* f) { return f->isInvalid(); });
     }
@@ -151,8 +158,9 @@ struct AccountEntryScreen::State {
             numberFormatter = NumberFormatter::currency(locale, currency);
             formatterLocale = locale;
             formatterCurrency = currency;
-            // The statement section keeps a copy of the formatter.
+            // The card sections keep a copy of the formatter.
             sectionStatement.reset();
+            sectionCard.reset();
         }
         return *numberFormatter;
     }
@@ -322,12 +330,16 @@ ui::View AccountEntryScreen::typeDependentSection(const NumberFormatter& formatt
             state.remindersSection.emplace(reminders);
             state.sectionReminders = reminders;
         }
-        return ui::group(views(CreditCardBalanceSection(AmountBinding::to(account, account->balance()),
-                                                        AmountBinding::to(card, card->limit()), formatter,
-                                                        controller->locale(),
-                                                        card->isValidationPassed(account->balance()()))
-                                   .body(),
-                               state.statementSection->body(), state.remindersSection->body()));
+        if (state.sectionCard != card || state.sectionAccount != account) {
+            state.balanceSection.emplace(
+                AmountBinding::to(account, account->balance()), AmountBinding::to(card, card->limit()),
+                formatter, controller->locale(),
+                [card, account] { return card->isValidationPassed(account->balance()()); });
+            state.sectionCard = card;
+            state.sectionAccount = account;
+        }
+        return ui::group(views(state.balanceSection->body(), state.statementSection->body(),
+                               state.remindersSection->body()));
     }
     if (type == "loan") {
         if (state.dueDays.empty() || state.dueDaysLocale != controller->locale()) {

@@ -19,6 +19,8 @@
 using namespace zt;
 using namespace zt::test;
 using ::testing::ElementsAre;
+using ::testing::Contains;
+using ::testing::Not;
 
 namespace {
 
@@ -478,6 +480,21 @@ TEST_F(AccountEntryTest, CardSectionsKeepTheirSheetsBetweenDrawsAndFollowANewSta
     EXPECT_TRUE(ui::exists(body, "Limit must be greater than current balance."));
     EXPECT_FALSE(saveEnabled(body));
     ui::typeText(body, ui::byId("accountBalance"), "4000");
+    EXPECT_EQ(c->account()->balance()(), 4000.0);
+    EXPECT_TRUE(saveEnabled(screen.body()));
+
+    // Text that is no number stays in the card's fields, marked, and holds back saving.
+    ui::typeText(screen.body(), ui::byId("cardLimit"), "5,00");
+    body = screen.body();
+    EXPECT_EQ(field(body, "cardLimit").text, "5,00");
+    EXPECT_TRUE(field(body, "cardLimit").invalid);
+    EXPECT_FALSE(saveEnabled(body));
+    ui::typeText(body, ui::byId("cardLimit"), "5,000");
+    EXPECT_TRUE(saveEnabled(screen.body()));
+    ui::typeText(screen.body(), ui::byId("minimumDueAmount"), "25 $");
+    body = screen.body();
+    EXPECT_EQ(field(body, "minimumDueAmount").text, "25 $");
+    EXPECT_FALSE(saveEnabled(body));
 
     const auto card = c->creditCardDetails();
     const auto old = card->lastStatement()();
@@ -490,10 +507,18 @@ TEST_F(AccountEntryTest, CardSectionsKeepTheirSheetsBetweenDrawsAndFollowANewSta
     EXPECT_EQ(card->lastStatement()()->minimumDueAmount(), 40.0);
     EXPECT_EQ(old->minimumDueAmount(), 25.0);
 
-    // A new currency reaches the statement's amounts too.
-    EXPECT_EQ(field(screen.body(), "minimumDueAmount").text, "$40.00");
+    EXPECT_TRUE(saveEnabled(screen.body())) << "the new statement's fields hold no mistake";
+
+    // A new currency reaches the statement's amounts too: the symbol beside the number as typed.
+    const auto statementTexts = [&] {
+        return ui::visibleTexts(ui::find(screen.body(), ui::byId("lastStatementSection")));
+    };
+    EXPECT_EQ(field(screen.body(), "minimumDueAmount").text, "40");
+    EXPECT_THAT(statementTexts(), Contains("$"));
     c->account()->currencyCode().set("EUR");
-    EXPECT_EQ(field(screen.body(), "minimumDueAmount").text, "€40.00");
+    EXPECT_EQ(field(screen.body(), "minimumDueAmount").text, "40");
+    EXPECT_THAT(statementTexts(), Contains("€"));
+    EXPECT_THAT(statementTexts(), Not(Contains("$")));
 }
 
 TEST_F(AccountEntryTest, GermanForm) {
