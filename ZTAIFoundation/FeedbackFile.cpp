@@ -56,7 +56,8 @@ std::optional<std::filesystem::path> saveFeedbackFile(std::string_view json) {
     if (error)
         return fail(directory.string() + ": " + error.message());
     const AtomicFile file(path, logger);
-    if (!file.update([json](const std::optional<std::string>&) { return std::string(json); }))
+    if (!file.update(
+            [json](const std::optional<std::string>&) { return AtomicFile::Replacement{std::string(json)}; }))
         return fail("cannot write " + path.string());
     console("Saved JSON to: " + path.string());
     return path;
