@@ -12,7 +12,7 @@ namespace {
 
 using Values = KeyValueFile::Values;
 
-const Logger& logger() {
+const Logger& keyValueStoreLogger() {
     static const Logger instance{"FileKeyValueStore"};
     return instance;
 }
@@ -57,15 +57,17 @@ bool FileKeyValueStore::writePending() {
     if (pending_.empty())
         return true;
     Values written;
-    const bool replaced = AtomicFile(path_, logger()).update([&](const std::optional<std::string>& content) {
-        auto contents = content ? KeyValueFile::decode(*content) : KeyValueFile::Contents{};
-        written = std::move(contents.values);
-        for (const auto& [key, change] : pending_)
-            apply(written, key, change);
-        return AtomicFile::Replacement{KeyValueFile::encode(written), !contents.complete};
-    });
+    const bool replaced =
+        AtomicFile(path_, keyValueStoreLogger()).update([&](const std::optional<std::string>& content) {
+            auto contents = content ? KeyValueFile::decode(*content) : KeyValueFile::Contents{};
+            written = std::move(contents.values);
+            for (const auto& [key, change] : pending_)
+                apply(written, key, change);
+            return AtomicFile::Replacement{KeyValueFile::encode(written), !contents.complete};
+        });
     if (!replaced) {
-        logger().error("changes to {} are kept in memory until the next synchronize()", path_.string());
+        keyValueStoreLogger().error("changes to {} are kept in memory until the next synchronize()",
+                                    path_.string());
         return false;
     }
     values_ = std::move(written);
@@ -76,16 +78,17 @@ bool FileKeyValueStore::writePending() {
 bool FileKeyValueStore::synchronize() {
     if (!writePending())
         return false;
-    const auto content = AtomicFile(path_, logger()).read();
+    const auto content = AtomicFile(path_, keyValueStoreLogger()).read();
     std::error_code ec;
     if (!content && std::filesystem::exists(path_, ec)) {
-        logger().error("cannot read {}", path_.string());
+        keyValueStoreLogger().error("cannot read {}", path_.string());
         return false;
     }
     auto contents = content ? KeyValueFile::decode(*content) : KeyValueFile::Contents{};
     if (!contents.complete && !damageLogged_) // once, not on every exchange with the same file
-        logger().error("{} is damaged; reading what is intact, and keeping it aside before the next write",
-                       path_.string());
+        keyValueStoreLogger().error(
+            "{} is damaged; reading what is intact, and keeping it aside before the next write",
+            path_.string());
     damageLogged_ = !contents.complete;
     values_ = std::move(contents.values);
     return true;

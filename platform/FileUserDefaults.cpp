@@ -16,7 +16,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-const Logger& logger() {
+const Logger& userDefaultsLogger() {
     static const Logger instance{"FileUserDefaults"};
     return instance;
 }
@@ -156,16 +156,17 @@ FileUserDefaults::FileUserDefaults(std::filesystem::path file) : path_(std::move
 void FileUserDefaults::reload() {
     if (!pending_.empty() && writePending())
         return;
-    const auto content = AtomicFile(path_, logger()).read();
+    const auto content = AtomicFile(path_, userDefaultsLogger()).read();
     std::error_code ec;
     if (!content && std::filesystem::exists(path_, ec)) {
-        logger().error("cannot read {}", path_.string());
+        userDefaultsLogger().error("cannot read {}", path_.string());
         return;
     }
     auto contents = content ? decode(*content) : Contents{};
     if (!contents.complete)
-        logger().error("{} is damaged; reading what is intact, and keeping it aside before the next write",
-                       path_.string());
+        userDefaultsLogger().error(
+            "{} is damaged; reading what is intact, and keeping it aside before the next write",
+            path_.string());
     values_ = std::move(contents.values);
     // Changes that could not be written yet show over what the file holds.
     for (const auto& change : pending_)
@@ -190,15 +191,16 @@ bool FileUserDefaults::writePending() {
     if (pending_.empty())
         return true;
     std::map<std::string, Value> written;
-    const bool replaced = AtomicFile(path_, logger()).update([&](const std::optional<std::string>& content) {
-        auto contents = content ? decode(*content) : Contents{};
-        written = std::move(contents.values);
-        for (const auto& change : pending_)
-            change(written);
-        return AtomicFile::Replacement{encode(written), !contents.complete};
-    });
+    const bool replaced =
+        AtomicFile(path_, userDefaultsLogger()).update([&](const std::optional<std::string>& content) {
+            auto contents = content ? decode(*content) : Contents{};
+            written = std::move(contents.values);
+            for (const auto& change : pending_)
+                change(written);
+            return AtomicFile::Replacement{encode(written), !contents.complete};
+        });
     if (!replaced) {
-        logger().error("changes to {} stay in memory until the next write", path_.string());
+        userDefaultsLogger().error("changes to {} stay in memory until the next write", path_.string());
         return false;
     }
     values_ = std::move(written);

@@ -13,7 +13,7 @@ namespace zt::preview {
 
 namespace {
 
-ui::View accountsPage() {
+ui::View demoAccountsPage() {
     std::vector<ui::View> rows;
     for (const auto& account : WidgetAccount::demo()) {
         rows.push_back(ui::row({
@@ -61,7 +61,7 @@ ui::View paymentDuePage() {
 
 std::vector<Page> hostPages() {
     return {
-        {"accounts", "Demo accounts", [](PageContext&) -> Screen { return accountsPage; }},
+        {"accounts", "Demo accounts", [](PageContext&) -> Screen { return demoAccountsPage; }},
         {"transactions", "Demo transactions", [](PageContext&) -> Screen { return transactionsPage; }},
         {"payment-due", "Payment-due message", [](PageContext&) -> Screen { return paymentDuePage; }},
     };

@@ -14,6 +14,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import unittest
 
 from selenium import webdriver
@@ -43,6 +44,9 @@ class Gallery:
             self.stop()
             raise RuntimeError("the gallery did not print its address: " + repr(line))
         self.address = match.group(1)
+        # The screens print to the console as they work; a pipe nobody reads fills up and would
+        # stop the server in the middle of a page.
+        threading.Thread(target=self.process.stdout.read, daemon=True).start()
 
     def pages(self):
         listing = subprocess.run([ARGS.preview, "--list"], capture_output=True, text=True, check=True)
