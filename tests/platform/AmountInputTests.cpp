@@ -10,12 +10,12 @@ using namespace zt;
 
 namespace {
 
-struct Case {
+struct AmountCase {
     std::string text;
     std::optional<double> value;
 };
 
-void expectReadings(const std::string& locale, const std::vector<Case>& cases) {
+void expectReadings(const std::string& locale, const std::vector<AmountCase>& cases) {
     for (const auto& [text, value] : cases) {
         SCOPED_TRACE(locale + " \"" + text + "\"");
         EXPECT_EQ(parseAmount(text, locale), value);
@@ -23,7 +23,8 @@ void expectReadings(const std::string& locale, const std::vector<Case>& cases) {
 }
 
 // The locales' own grouping marks, as ICU writes them.
-const std::string nbsp = "\u00A0", narrowNbsp = "\u202F", rightQuote = "\u2019", minus = "\u2212";
+const std::string amountNbsp = "\u00A0", amountNarrowNbsp = "\u202F", amountRightQuote = "\u2019",
+                  amountMinus = "\u2212";
 
 } // namespace
 
@@ -57,14 +58,14 @@ TEST(ParseAmount, GermanGroupsWithPointsAndSeparatesWithAComma) {
 }
 
 TEST(ParseAmount, SwissAndFrenchGroupingAcceptWhatAKeyboardTypes) {
-    expectReadings("de_CH", {{"1" + rightQuote + "250.50", 1250.5},
+    expectReadings("de_CH", {{"1" + amountRightQuote + "250.50", 1250.5},
                              {"1'250.50", 1250.5}, // the plain apostrophe of a keyboard
                              {"842.17", 842.17},
                              {"842,17", std::nullopt},
                              {"12'50", std::nullopt},
                              {"1 250.50", std::nullopt}});
-    expectReadings("fr_FR", {{"1" + narrowNbsp + "250,50", 1250.5},
-                             {"1" + nbsp + "250,50", 1250.5},
+    expectReadings("fr_FR", {{"1" + amountNarrowNbsp + "250,50", 1250.5},
+                             {"1" + amountNbsp + "250,50", 1250.5},
                              {"1 250,50", 1250.5}, // a plain space
                              {"842,17", 842.17},
                              {"842.17", std::nullopt},
@@ -75,10 +76,10 @@ TEST(ParseAmount, SwissAndFrenchGroupingAcceptWhatAKeyboardTypes) {
 TEST(ParseAmount, OneLeadingSignAndSurroundingSpaces) {
     expectReadings("en_US", {{"-12.5", -12.5},
                              {"+12.5", 12.5},
-                             {minus + "12.5", -12.5},
+                             {amountMinus + "12.5", -12.5},
                              {"  42  ", 42},
                              {"\t-1,000.25\n", -1000.25},
-                             {nbsp + "7" + nbsp, 7},
+                             {amountNbsp + "7" + amountNbsp, 7},
                              {"- 12", std::nullopt},
                              {"--12", std::nullopt},
                              {"+-12", std::nullopt},
@@ -88,7 +89,7 @@ TEST(ParseAmount, OneLeadingSignAndSurroundingSpaces) {
                              {"+", std::nullopt},
                              {"", std::nullopt},
                              {"   ", std::nullopt}});
-    expectReadings("de_DE", {{" -1.250,50 ", -1250.5}, {minus + "0,5", -0.5}});
+    expectReadings("de_DE", {{" -1.250,50 ", -1250.5}, {amountMinus + "0,5", -0.5}});
     // Minus zero is zero: nothing shows "-0" back to the user.
     const auto zero = parseAmount("-0", "en_US");
     ASSERT_TRUE(zero);
@@ -135,7 +136,8 @@ TEST_F(AmountFieldTest, KeepsTheTextAsTypedAndTellsEmptyFromInvalid) {
     EXPECT_TRUE(field.isInvalid());
     EXPECT_FALSE(field.value());
 
-    for (const std::string& blank : std::vector<std::string>{"", "  ", "\t", nbsp, narrowNbsp + " "}) {
+    for (const std::string& blank :
+         std::vector<std::string>{"", "  ", "\t", amountNbsp, amountNarrowNbsp + " "}) {
         field.setText(blank);
         EXPECT_TRUE(field.isEmpty()) << blank;
         EXPECT_FALSE(field.isInvalid()) << blank;
