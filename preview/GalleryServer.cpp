@@ -70,6 +70,8 @@ public:
         });
         routes();
         server_.set_payload_max_length(options_.maxRequestBytes);
+        // Without it a response's header and body wait out the browser's delayed acknowledgement.
+        server_.set_tcp_nodelay(true);
         server_.new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
         if (options_.port == 0)
             port_ = server_.bind_to_any_port(loopback);
