@@ -56,6 +56,7 @@ void interactionRoundTrip(benchmark::State& state) {
     std::thread serving([&] { server.serve(); });
     httplib::Client client("127.0.0.1", server.port());
     client.set_keep_alive(true);
+    client.set_tcp_nodelay(true); // as browsers do: a request's header and body leave together
     const auto page = client.Get("/page/overview");
     std::smatch m;
     const std::string body = page ? page->body : std::string{};

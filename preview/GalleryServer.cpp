@@ -18,6 +18,7 @@
 #include <mutex>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 
 namespace zt::preview {
 
@@ -69,6 +70,8 @@ public:
         });
         routes();
         server_.set_payload_max_length(options_.maxRequestBytes);
+        // Without it a response's header and body wait out the browser's delayed acknowledgement.
+        server_.set_tcp_nodelay(true);
         server_.new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
         if (options_.port == 0)
             port_ = server_.bind_to_any_port(loopback);
@@ -90,8 +93,24 @@ public:
     }
 
     int port() const { return port_; }
-    void serve() { server_.listen_after_bind(); }
-    void stop() { server_.stop(); }
+    void serve() {
+        auto expected = Serving::notYet;
+        if (!serving_.compare_exchange_strong(expected, Serving::now))
+            return; // stopped before it began
+        server_.listen_after_bind();
+        serving_ = Serving::over;
+    }
+
+    void stop() {
+        auto expected = Serving::notYet;
+        if (serving_.compare_exchange_strong(expected, Serving::over))
+            return; // serve() will not start
+        // The server ignores stop() until its accept loop runs, which it may not yet do; stopping
+        // too early would leave serve() waiting for ever.
+        while (serving_ == Serving::now && !server_.is_running())
+            std::this_thread::yield();
+        server_.stop();
+    }
 
 private:
     static Options withFolder(Options options) {
@@ -279,6 +298,8 @@ private:
     NavigationRouter router_;
     Subscription incognito_;
     std::atomic<bool> incognito_on_ = false;
+    enum class Serving { notYet, now, over };
+    std::atomic<Serving> serving_ = Serving::notYet;
     std::map<std::string, std::unique_ptr<LivePage>> live_;
 
     std::mutex changeMutex_;

@@ -36,7 +36,7 @@ public:
     std::string address() const;
     /// Serves until stop(); call from one thread.
     void serve();
-    /// Ends serve(); any thread.
+    /// Ends serve(); any thread, at any time: a stop() before serve() makes serve() return at once.
     void stop();
 
 private:

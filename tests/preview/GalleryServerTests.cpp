@@ -148,3 +148,18 @@ TEST_F(GalleryServerTest, WaitingForTheNextVersionEndsWhenTheScreenChangesOrAfte
     EXPECT_THAT(heard->body, HasSubstr("zt-sheet"));
     c.Post("/page/credit-card-entry/reset?locale=de_DE", "", "application/x-www-form-urlencoded");
 }
+
+// The server itself ignores a stop that comes before its accept loop runs; ours must not.
+TEST(GalleryServerStop, AStopAtAnyMomentEndsServing) {
+    {
+        GalleryServer server({});
+        server.stop();
+        server.serve(); // returns at once instead of serving for ever
+    }
+    for (int round = 0; round < 10; ++round) {
+        GalleryServer server({});
+        std::thread serving([&] { server.serve(); });
+        server.stop(); // races the start of serving on purpose
+        serving.join();
+    }
+}

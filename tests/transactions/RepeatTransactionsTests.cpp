@@ -92,7 +92,8 @@ TEST_F(RepeatTransactionsTest, ManualSheetEditsTheSettingsAndReminders) {
 
 TEST_F(RepeatTransactionsTest, ADisabledStartStillShowsItsDate) {
     vm = make(at(2025, 6, 1), true);
-    const auto& from = ui::findAs<ui::DatePicker>(manual(), ui::byId("from"));
+    const auto tree = manual();
+    const auto& from = ui::findAs<ui::DatePicker>(tree, ui::byId("from"));
     EXPECT_FALSE(from.enabled);
     EXPECT_EQ(from.value, at(2025, 3, 1));
     EXPECT_THROW(ui::pickDate(manual(), ui::byId("from"), at(2025, 4, 1)), ui::ViewQueryError);
