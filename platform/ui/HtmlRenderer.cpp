@@ -349,7 +349,8 @@ private:
     }
 
     void textField(const View& v, const TextField& f, const std::string& address) {
-        out_ += "<input type=\"text\" class=\"zt-text-field\"";
+        out_ += f.invalid ? "<input type=\"text\" class=\"zt-text-field zt-invalid\" aria-invalid=\"true\""
+                          : "<input type=\"text\" class=\"zt-text-field\"";
         if (!v.identifier().empty())
             attribute("id", v.identifier());
         attribute("aria-label", v.accessibilityLabel().empty() ? f.placeholder : v.accessibilityLabel());

@@ -102,6 +102,7 @@ std::string_view HtmlRenderer::stylesheet() {
 .zt-text-field { font: inherit; color: var(--zt-text); background: transparent; border: none; outline: none;
   width: 100%; padding: 4px 0; }
 .zt-text-field:focus { box-shadow: inset 0 -2px 0 var(--zt-accent); }
+.zt-text-field.zt-invalid { color: var(--zt-destructive); box-shadow: inset 0 -2px 0 var(--zt-destructive); }
 .zt-progress-bar { width: 100%; height: 6px; }
 .zt-progress-bar svg { width: 100%; height: 100%; display: block; }
 .zt-progress-ring { width: 64px; height: 64px; flex: none; }

@@ -59,13 +59,14 @@ TEST_F(HtmlRendererTest, DrawsEachKindAsItsElement) {
     const auto tree = ui::navigationTitle(
         "Card",
         {ui::toolbarItem("incognito", ui::toggle("Hide", true, {})),
-         ui::list({ui::section("Limits",
-                               {ui::row({ui::text("Balance").font(ui::Font::headline).bold(), ui::spacer(),
-                                         ui::text("€ 40.00").secondary().id("balance")}),
-                                ui::button("Delete", [] {}).role(ui::ButtonRole::destructive).disabled(),
-                                ui::picker("Type", {"A", "B"}, 1, {}), ui::textField("Amount", "12", {}),
-                                ui::divider(), ui::progressBar(0.25)},
-                               "From your bank.")}),
+         ui::list(
+             {ui::section("Limits",
+                          {ui::row({ui::text("Balance").font(ui::Font::headline).bold(), ui::spacer(),
+                                    ui::text("€ 40.00").secondary().id("balance")}),
+                           ui::button("Delete", [] {}).role(ui::ButtonRole::destructive).disabled(),
+                           ui::picker("Type", {"A", "B"}, 1, {}), ui::textField("Amount", "12", {}),
+                           ui::textField("Rate", "1,2x", {}).invalid(), ui::divider(), ui::progressBar(0.25)},
+                          "From your bank.")}),
          ui::card({ui::grid(3, {ui::image("star.fill").accessibilityLabel("Favourite")}), ui::hstack({})},
                   true),
          ui::emptyState("Nothing yet", "Add one.", "plus", {ui::button("Add", [] {})})});
@@ -76,6 +77,11 @@ TEST_F(HtmlRendererTest, DrawsEachKindAsItsElement) {
     EXPECT_THAT(html, HasSubstr("<input type=\"checkbox\" role=\"switch\" checked data-node=\"0.0.0\" "
                                 "data-act=\"flip\">"));
     EXPECT_THAT(html, HasSubstr("<h2 class=\"zt-section-header\">Limits</h2>"));
+    // A text that is no number is drawn as a mistake, and said to be one.
+    EXPECT_THAT(html,
+                HasSubstr("<input type=\"text\" class=\"zt-text-field zt-invalid\" aria-invalid=\"true\" "
+                          "aria-label=\"Rate\""));
+    EXPECT_THAT(html, HasSubstr("<input type=\"text\" class=\"zt-text-field\" aria-label=\"Amount\""));
     EXPECT_THAT(html, HasSubstr("<p class=\"zt-section-footer\">From your bank.</p>"));
     EXPECT_THAT(html, HasSubstr("<span class=\"zt-text zt-headline zt-bold\">Balance</span>"));
     EXPECT_THAT(html,
