@@ -7,6 +7,7 @@
 #include "ZTSwiftUIComponents/transactions/CalculatorBarView.h"
 #include "ZTSwiftUIComponents/transactions/EditChildRepeatingTransactionButton.h"
 #include "ZTSwiftUIComponents/transactions/ExchangeRateButton.h"
+#include "ZTSwiftUIComponents/transactions/MarkAsTransferScreen.h"
 #include "ZTSwiftUIComponents/transactions/NewQuickEntryScreen.h"
 #include "ZTSwiftUIComponents/transactions/ParentRepeatingSectionView.h"
 #include "ZTSwiftUIComponents/transactions/RepeatTransactionsBankingView.h"
@@ -15,6 +16,7 @@
 #include "ZTSwiftUIComponents/transactions/StopRepeatingView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionDescriptionView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerScreen.h"
+#include "ZTSwiftUIComponents/transactions/TransactionPreviewView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionRepeatingSectionView.h"
 #include "mocks/DemoClock.h"
 #include "mocks/DemoQuickEntryViewModel.h"
@@ -103,7 +105,7 @@ Screen quickEntryPage(PageContext& context) {
             ui::sheet(
                 L("Quick Entry"), *presented, [presented](bool shown) { *presented = shown; },
                 *presented ? std::vector{screen->body()} : std::vector<ui::View>{})
-                .id("quickEntry"),
+                .id("quickEntrySheet"),
             overview->body(),
         });
     };
@@ -215,6 +217,47 @@ Screen payeeListPage(PageContext&) {
     return [list] { return list.body(); };
 }
 
+// The main transaction of the demo's streaming series; each wish the screen sends is listed under
+// it, as the host would receive it.
+Screen transactionDetailsPage(PageContext&) {
+    const auto plan = streamingPlan();
+    auto series = std::make_shared<ZTBaseRepeating>(
+        "series-streaming", RepeatingInterval::monthly,
+        plan.empty() ? Environment::current().now() : plan.back()->date(), std::nullopt,
+        plan.empty() ? 12.99 : plan.front()->amount(), std::nullopt, plan);
+    const auto main = plan.empty() ? ReportTransaction::demo(mocks::demoNow()).front() : plan.back();
+    auto vm = std::make_shared<TransactionPreview2022ViewModel>(
+        main, nullptr, series, std::nullopt, true, false, [](const std::optional<BaseLocation>&) {},
+        makeAppBasedCurrencyFormatter());
+    vm->setLocation(BaseLocation{"demo-place", "StreamBox Store", "Main Street 1",
+                                 Coordinate{40.7128, -74.006}, std::string("store")});
+    const auto sent = std::make_shared<std::vector<std::string>>();
+    const TransactionPreviewView view(
+        vm, [sent] { sent->push_back("view all"); },
+        [sent](const std::string& id) { sent->push_back("open " + id); }, [] { return ui::text(L("None")); },
+        [sent](const TransactionEditActionType& action) { sent->push_back(action.description()); },
+        [sent] { sent->push_back("stopped"); });
+    return [view, sent] {
+        std::vector<ui::View> lines;
+        for (const auto& line : *sent)
+            lines.push_back(ui::text(line).font(ui::Font::caption));
+        return ui::vstack({view.body(), ui::vstack(std::move(lines)).id("sentActions")});
+    };
+}
+
+Screen markAsTransferPage(PageContext&) {
+    auto demo = ReportTransaction::demo(mocks::demoNow());
+    const auto transaction = demo.front();
+    demo.erase(demo.begin());
+    const auto chosen = std::make_shared<std::string>();
+    const MarkAsTransferScreen screen(
+        transaction, demo,
+        [chosen](const std::shared_ptr<ReportTransaction>& t) { *chosen = t->identifier(); });
+    return [screen, chosen] {
+        return ui::vstack({screen.body(), ui::text(*chosen).font(ui::Font::caption).id("chosenCounterpart")});
+    };
+}
+
 } // namespace
 
 std::vector<Page> transactionPages() {
@@ -229,6 +272,8 @@ std::vector<Page> transactionPages() {
         {"description", "Description, payee and tags", descriptionPage},
         {"tags", "Tags", tagListPage},
         {"payees", "Payees", payeeListPage},
+        {"transaction-details", "Details of a repeating transaction", transactionDetailsPage},
+        {"mark-as-transfer", "Mark as Transfer", markAsTransferPage},
     };
 }
 

@@ -17,7 +17,7 @@ std::vector<std::size_t> payeeSearchPositions(const PayeeListViewModel::Payees& 
     std::vector<std::size_t> found;
     const auto query = lowercasedName(text);
     for (std::size_t i = 0; i < payees.size(); ++i)
-        if (query.empty() || hasNamePrefix(lowercasedName(payees[i]->name().value_or(std::string{})), query))
+        if (query.empty() || hasLowercasedPrefix(payees[i]->name().value_or(std::string{}), query))
             found.push_back(i);
     return found;
 }

@@ -24,12 +24,17 @@ std::vector<std::size_t> tagSearchPositions(const TagListViewModel::Tags& tags, 
     const auto query = lowercasedName(sanitizedTagText(text));
     console("Sanitized search string is: " + query);
     std::string candidates;
+    candidates.reserve(tags.size() * 16);
+    std::string name;
     for (std::size_t i = 0; i < tags.size(); ++i) {
-        const auto name = sanitizedName(*tags[i]);
-        if (!candidates.empty())
+        if (const auto raw = tags[i]->name())
+            sanitizeTagText(*raw, name);
+        else
+            name = "N/A";
+        if (i > 0)
             candidates += ", ";
         candidates += name;
-        if (hasNamePrefix(lowercasedName(name), query))
+        if (hasLowercasedPrefix(name, query))
             found.push_back(i);
     }
     console(candidates);

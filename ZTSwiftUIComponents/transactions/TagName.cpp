@@ -37,6 +37,12 @@ std::string tagNameWithoutTheHashtag(std::string_view name) {
 
 std::string sanitizedTagText(std::string_view text) {
     std::string result;
+    sanitizeTagText(text, result);
+    return result;
+}
+
+void sanitizeTagText(std::string_view text, std::string& result) {
+    result.clear();
     result.reserve(text.size() + 1);
     if (text.empty() || text.front() != '#')
         result.push_back('#');
@@ -48,7 +54,6 @@ std::string sanitizedTagText(std::string_view text) {
             result.push_back(text[i++]);
         }
     }
-    return result;
 }
 
 std::string sanitizedName(const TagsConformable& tag) {
@@ -66,6 +71,26 @@ std::string joinedHashtags(const std::vector<std::shared_ptr<TagsConformable>>& 
         joined += sanitizedName(*tag);
     }
     return joined;
+}
+
+bool hasLowercasedPrefix(std::string_view text, std::string_view lowercasedPrefix) {
+    const auto isAscii = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](unsigned char c) { return c < 0x80; });
+    };
+    const auto head = text.substr(0, lowercasedPrefix.size());
+    if (isAscii(head) && isAscii(lowercasedPrefix)) {
+        if (head.size() < lowercasedPrefix.size())
+            return false;
+        for (std::size_t i = 0; i < head.size(); ++i) {
+            auto c = head[i];
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            if (c != lowercasedPrefix[i])
+                return false;
+        }
+        return true;
+    }
+    return hasNamePrefix(lowercasedName(text), lowercasedPrefix);
 }
 
 bool isBlankName(std::string_view text) {

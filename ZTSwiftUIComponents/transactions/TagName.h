@@ -16,6 +16,8 @@ std::string tagNameWithoutTheHashtag(std::string_view name);
 /// (a line break as one) replaced by "_", so "coffee beans" becomes "#coffee_beans". Runs of
 /// whitespace are kept as runs of "_" rather than collapsed, so no typed character goes missing.
 std::string sanitizedTagText(std::string_view text);
+/// The same, written into out (replacing its content), so a loop can reuse one buffer.
+void sanitizeTagText(std::string_view text, std::string& out);
 
 /// The tag's name as a hashtag, or "N/A" for a tag without a name.
 std::string sanitizedName(const TagsConformable& tag);
@@ -29,6 +31,10 @@ std::string lowercasedName(std::string_view text);
 
 /// Whether the text is empty or only white space and line breaks.
 bool isBlankName(std::string_view text);
+
+/// Whether the lower-cased text starts with the lower-cased prefix; plain ASCII is compared in
+/// place, without copies.
+bool hasLowercasedPrefix(std::string_view text, std::string_view lowercasedPrefix);
 
 /// Whether text starts with prefix.
 inline bool hasNamePrefix(std::string_view text, std::string_view prefix) {

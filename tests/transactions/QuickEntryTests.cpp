@@ -12,7 +12,7 @@ using namespace zt;
 using namespace zt::test;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using Kind = QuickEntryProblem::Kind;
+using ProblemKind = QuickEntryProblem::Kind;
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST(QuickEntryParserTest, AmountsFollowTheLocaleAndAreNeverGuessed) {
     EXPECT_DOUBLE_EQ(parsed.entries[1].amount, 1234.5);
     EXPECT_EQ(parsed.entries[1].category, 2u);
     EXPECT_EQ(parsed.entries[1].account, 0u);
-    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{Kind::notAnAmount, 3, "12.50"}));
+    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{ProblemKind::notAnAmount, 3, "12.50"}));
 
     const auto english = quickParser("en_US");
     parsed = english.parse("3,24 Coffee | 1,234.50 Transport | 12.50 Food");
@@ -72,15 +72,16 @@ TEST(QuickEntryParserTest, AmountsFollowTheLocaleAndAreNeverGuessed) {
     EXPECT_DOUBLE_EQ(parsed.entries[0].amount, 1234.5);
     EXPECT_DOUBLE_EQ(parsed.entries[1].amount, 12.5);
     EXPECT_EQ(parsed.entries[1].category, 0u);
-    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{Kind::notAnAmount, 1, "3,24"}));
+    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{ProblemKind::notAnAmount, 1, "3,24"}));
 }
 
 TEST(QuickEntryParserTest, BadAmountsAreReportedPerEntryCountingOnlyNonEmptyEntries) {
     const auto parsed = quickParser("en_US").parse("Coffee 3 | | 0 Food |-5|5\xE2\x82\xAC Food| 7");
-    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{Kind::notAnAmount, 1, "Coffee"},
-                                             QuickEntryProblem{Kind::notPositive, 2, "0"},
-                                             QuickEntryProblem{Kind::notPositive, 3, "-5"},
-                                             QuickEntryProblem{Kind::notAnAmount, 4, "5\xE2\x82\xAC"}));
+    EXPECT_THAT(parsed.problems,
+                ElementsAre(QuickEntryProblem{ProblemKind::notAnAmount, 1, "Coffee"},
+                            QuickEntryProblem{ProblemKind::notPositive, 2, "0"},
+                            QuickEntryProblem{ProblemKind::notPositive, 3, "-5"},
+                            QuickEntryProblem{ProblemKind::notAnAmount, 4, "5\xE2\x82\xAC"}));
     ASSERT_EQ(parsed.entries.size(), 1u);
     EXPECT_DOUBLE_EQ(parsed.entries[0].amount, 7);
 }
@@ -118,15 +119,15 @@ TEST(QuickEntryParserTest, OverlongInputAndTooManyEntriesAreRefusedWhole) {
     const auto parser = quickParser("en_US");
     std::string longText(QuickEntryParser::maxLength + 1, 'x');
     auto parsed = parser.parse(longText);
-    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{Kind::tooLong, 0, ""}));
+    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{ProblemKind::tooLong, 0, ""}));
     EXPECT_THAT(parsed.entries, IsEmpty());
 
     std::string many;
     for (std::size_t i = 0; i <= QuickEntryParser::maxEntries; ++i)
         many += "1 Food|";
     parsed = parser.parse(many);
-    EXPECT_THAT(parsed.problems,
-                ElementsAre(QuickEntryProblem{Kind::tooManyEntries, QuickEntryParser::maxEntries + 1, ""}));
+    EXPECT_THAT(parsed.problems, ElementsAre(QuickEntryProblem{ProblemKind::tooManyEntries,
+                                                               QuickEntryParser::maxEntries + 1, ""}));
     EXPECT_THAT(parsed.entries, IsEmpty());
     many.resize(many.size() - 7);
     EXPECT_EQ(parser.parse(many).entries.size(), QuickEntryParser::maxEntries);
