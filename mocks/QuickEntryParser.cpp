@@ -1,6 +1,7 @@
 #include "QuickEntryParser.h"
 
 #include "ZTSwiftUIComponents/host/KeyPathMatch.h"
+#include "ZTSwiftUIComponents/transactions/TagName.h"
 #include "platform/AmountInput.h"
 
 #include <algorithm>
@@ -25,13 +26,8 @@ std::string_view trimmedEntry(std::string_view text) {
 
 std::string QuickEntryParser::folded(std::string_view text) {
     // Most words are ASCII: lower-casing is their whole fold, without a trip through ICU.
-    if (std::all_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x80; })) {
-        std::string lowered(text);
-        for (auto& c : lowered)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        return lowered;
-    }
+    if (std::all_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x80; }))
+        return lowercasedName(text);
     return foldedForSearch(text);
 }
 
