@@ -1,5 +1,8 @@
 #include "MockTransactionEntryViewModel.h"
 
+#include "DemoTransactionRecord.h"
+#include "MockDatabase.h"
+#include "MockTagDatabase.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/UUID.h"
 #include "ZTSwiftUIComponents/host/WidgetCategory.h"
@@ -22,35 +25,6 @@ std::shared_ptr<RepeatTransactionsModalViewModel> newRepetition() {
         RepeatTransactionsModalViewModel::foreverDate, false, false);
 }
 
-// The rate from the account's currency to the application currency; none when they agree.
-std::optional<ExchangeRate> accountRate(const WidgetAccount& account) {
-    if (!account.currencyCode || sameCurrencyCode(account.currencyCode, appCurrencyCode()))
-        return std::nullopt;
-    return ExchangeRate::make(*account.currencyCode, appCurrencyCode(), account.exchangeRate,
-                              Environment::current().now());
-}
-
-// amount is in the account's currency; rate, when there is one, converts it into the application
-// currency the overview sums in.
-std::shared_ptr<ReportTransaction> record(const WidgetAccount& account, double amount,
-                                          const std::optional<ExchangeRate>& rate, bool isExpense,
-                                          bool isTransfer, const std::string& categoryName, Date date,
-                                          const std::optional<std::string>& description) {
-    std::string image = isTransfer ? "arrow.right.arrow.left" : "questionmark.circle";
-    std::string categoryId;
-    for (const auto& category : WidgetCategory::demo())
-        if (category->name == categoryName) {
-            image = category->imageName;
-            categoryId = category->id;
-        }
-    return std::make_shared<ReportTransaction>(makeUUIDString(), rate ? rate->converted(amount) : amount,
-                                               rate ? std::optional(amount) : std::nullopt,
-                                               rate ? std::optional(rate->fromCurrencyCode) : std::nullopt,
-                                               categoryName, image, categoryId, std::nullopt, std::nullopt,
-                                               isExpense, isTransfer, date, account.id, account.name,
-                                               std::nullopt, description, false, false, false);
-}
-
 } // namespace
 
 MockTransactionEntryViewModel::MockTransactionEntryViewModel(std::shared_ptr<MockOverviewDatabase> database,
@@ -62,7 +36,8 @@ MockTransactionEntryViewModel::MockTransactionEntryViewModel(std::shared_ptr<Moc
                                                              TransactionType type)
     : TransactionEntryContainerViewModel(
           type, {}, nullptr, std::make_shared<TransactionDescriptionViewModel>(std::string{}),
-          newRepetition(), std::move(accounts), std::nullopt, nullptr, nullptr, std::nullopt, false, false,
+          newRepetition(), std::move(accounts), std::nullopt, std::make_shared<MockDatabase>(),
+          std::make_shared<MockTagDatabase>(), std::nullopt, false, false,
           {TransactionType::expense, TransactionType::income, TransactionType::transferSource}),
       database_(std::move(database)) {}
 
@@ -94,9 +69,10 @@ bool MockTransactionEntryViewModel::save() {
     console("Saving transaction....");
     const auto& account = *selectedAccount();
     const auto& text = descriptionViewModel() ? descriptionViewModel()->descriptionText() : std::string{};
-    database_->add(record(account, *amount.value(), exchangeRate(), type() == TransactionType::expense, false,
-                          selectedCategoryName().value_or(std::string{}), date(),
-                          text.empty() ? std::nullopt : std::optional(text)));
+    database_->add(demoTransactionRecord(account, *amount.value(), exchangeRate(),
+                                         type() == TransactionType::expense, false,
+                                         selectedCategoryName().value_or(std::string{}), date(),
+                                         text.empty() ? std::nullopt : std::optional(text)));
     return true;
 }
 
@@ -117,10 +93,10 @@ bool MockTransactionEntryViewModel::saveTransfer(double amount) {
     }
     console("Saving transfer....");
     const auto transferName = localized(TransactionType::transferSource);
-    database_->add(
-        record(source, amount, accountRate(source), true, true, transferName, date(), std::nullopt));
-    database_->add(record(*destination, received, accountRate(*destination), false, true, transferName,
-                          date(), std::nullopt));
+    database_->add(demoTransactionRecord(source, amount, demoAccountRate(source), true, true, transferName,
+                                         date(), std::nullopt));
+    database_->add(demoTransactionRecord(*destination, received, demoAccountRate(*destination), false, true,
+                                         transferName, date(), std::nullopt));
     return true;
 }
 
@@ -134,7 +110,7 @@ void MockTransactionEntryViewModel::setupTransferAmountManager(double amount) {
     if (!isTransfer(type()) || !isMulticurrencyTransfer(source, destination))
         return;
     const auto appUnits = [](const WidgetAccount& account) {
-        const auto rate = accountRate(account);
+        const auto rate = demoAccountRate(account);
         return rate ? rate->rate : 1.0;
     };
     const double rate = appUnits(*source) / appUnits(*destination);
@@ -149,7 +125,7 @@ void MockTransactionEntryViewModel::setupTransferAmountManager(double amount) {
 
 std::optional<ExchangeRate> MockTransactionEntryViewModel::updatedExchangeRate() {
     const auto& account = selectedAccount();
-    return account ? accountRate(*account) : std::nullopt;
+    return account ? demoAccountRate(*account) : std::nullopt;
 }
 
 } // namespace zt

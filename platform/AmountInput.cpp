@@ -3,7 +3,9 @@
 #include "Environment.h"
 #include "NumberFormatter.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
@@ -12,13 +14,55 @@ namespace zt {
 
 namespace {
 
+struct LocaleNumbers {
+    NumberFormatter formatter;
+    std::string decimalSeparator;
+};
+
 /// One decimal formatter per locale and thread: making one costs far more than a parse.
-const NumberFormatter& decimalFormatter(const std::string& locale) {
-    thread_local std::map<std::string, NumberFormatter, std::less<>> formatters;
+const LocaleNumbers& decimalFormatter(const std::string& locale) {
+    thread_local std::map<std::string, LocaleNumbers, std::less<>> formatters;
     auto it = formatters.find(locale);
-    if (it == formatters.end())
-        it = formatters.emplace(locale, NumberFormatter::decimal(locale)).first;
+    if (it == formatters.end()) {
+        auto formatter = NumberFormatter::decimal(locale);
+        auto decimal = formatter.decimalSeparator();
+        it = formatters.emplace(locale, LocaleNumbers{std::move(formatter), std::move(decimal)}).first;
+    }
     return it->second;
+}
+
+/// The plain amounts most texts are ("12", "3,24" in German, "12.50" in English): up to 15 digits,
+/// optionally the locale's decimal separator and up to 9 more. Read without ICU, and to the same
+/// correctly rounded double; anything else takes the full rule.
+std::optional<double> plainAmount(std::string_view text, const std::string& decimalSeparator) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    const std::size_t whole = i;
+    if (whole == 0 || whole > 15)
+        return std::nullopt;
+    char buffer[32];
+    std::memcpy(buffer, text.data(), whole);
+    std::size_t length = whole;
+    if (i < text.size()) {
+        if (decimalSeparator.empty() || text.substr(i, decimalSeparator.size()) != decimalSeparator)
+            return std::nullopt;
+        i += decimalSeparator.size();
+        const std::size_t fractionStart = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        const std::size_t fraction = i - fractionStart;
+        if (i != text.size() || fraction == 0 || fraction > 9)
+            return std::nullopt;
+        buffer[length++] = '.';
+        std::memcpy(buffer + length, text.data() + fractionStart, fraction);
+        length += fraction;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(buffer, buffer + length, value);
+    if (error != std::errc() || end != buffer + length)
+        return std::nullopt;
+    return value;
 }
 
 bool isSpaceLike(UChar32 c) {
@@ -36,6 +80,9 @@ UChar32 firstCodePoint(const std::string& text) {
 } // namespace
 
 std::optional<double> parseAmount(std::string_view text, const std::string& localeIdentifier) {
+    const auto& numbers = decimalFormatter(localeIdentifier);
+    if (const auto plain = plainAmount(text, numbers.decimalSeparator))
+        return plain;
     icu::UnicodeString input =
         icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     // A text that is not valid UTF-8 holds replacement characters, which no number has.
@@ -56,9 +103,9 @@ std::optional<double> parseAmount(std::string_view text, const std::string& loca
     if (start == end)
         return std::nullopt;
 
-    const auto& formatter = decimalFormatter(localeIdentifier);
+    const auto& formatter = numbers.formatter;
     const UChar32 groupingChar = firstCodePoint(formatter.groupingSeparator());
-    const UChar32 decimalChar = firstCodePoint(formatter.decimalSeparator());
+    const UChar32 decimalChar = firstCodePoint(numbers.decimalSeparator);
     icu::UnicodeString body;
     for (int32_t i = start; i < end; i = input.moveIndex32(i, 1)) {
         UChar32 c = input.char32At(i);
@@ -93,7 +140,7 @@ AmountField::AmountField(std::string text, std::optional<std::string> localeIden
 AmountField AmountField::showing(std::optional<double> value, std::optional<std::string> localeIdentifier) {
     AmountField field(std::string{}, std::move(localeIdentifier));
     if (value) {
-        auto formatter = decimalFormatter(field.locale_);
+        auto formatter = decimalFormatter(field.locale_).formatter;
         formatter.setUsesGroupingSeparator(false).setMaximumFractionDigits(10);
         field.setText(formatter.string(*value).value_or(std::string{}));
     }

@@ -7,18 +7,25 @@
 #include "ZTSwiftUIComponents/transactions/CalculatorBarView.h"
 #include "ZTSwiftUIComponents/transactions/EditChildRepeatingTransactionButton.h"
 #include "ZTSwiftUIComponents/transactions/ExchangeRateButton.h"
+#include "ZTSwiftUIComponents/transactions/MarkAsTransferScreen.h"
+#include "ZTSwiftUIComponents/transactions/NewQuickEntryScreen.h"
 #include "ZTSwiftUIComponents/transactions/ParentRepeatingSectionView.h"
 #include "ZTSwiftUIComponents/transactions/RepeatTransactionsBankingView.h"
 #include "ZTSwiftUIComponents/transactions/RepeatTransactionsModalView.h"
 #include "ZTSwiftUIComponents/transactions/RepeatingAmountHistorySection.h"
 #include "ZTSwiftUIComponents/transactions/StopRepeatingView.h"
+#include "ZTSwiftUIComponents/transactions/TransactionDescriptionView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerScreen.h"
+#include "ZTSwiftUIComponents/transactions/TransactionPreviewView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionRepeatingSectionView.h"
 #include "mocks/DemoClock.h"
+#include "mocks/DemoQuickEntryViewModel.h"
 #include "mocks/LoadedOverview.h"
 #include "mocks/MockCategoryPicker.h"
+#include "mocks/MockDatabase.h"
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockSyncManager.h"
+#include "mocks/MockTagDatabase.h"
 #include "mocks/MockTransactionEntryViewModel.h"
 #include "platform/StringTable.h"
 
@@ -73,6 +80,33 @@ Screen addTransactionPage(PageContext& context) {
                 },
                 screen ? std::vector{screen->body()} : std::vector<ui::View>{})
                 .id("newTransaction"),
+        });
+    };
+}
+
+// Quick entry over the overview: a line saved there lands in the overview's database, and the
+// overview below shows the new figures.
+Screen quickEntryPage(PageContext& context) {
+    auto database = std::make_shared<MockOverviewDatabase>();
+    const auto overview = std::make_shared<const NewOverviewScreen2024>(settled([&](ManualMainQueue& queue) {
+        return makeLoadedOverviewScreen(database, std::make_shared<MockSyncManager>(), queue, context.router);
+    }));
+    const auto presented = std::make_shared<bool>(true);
+    auto screen = std::make_shared<NewQuickEntryScreen>(std::make_shared<DemoQuickEntryViewModel>(database),
+                                                        context.router);
+    screen->dismiss = [weak = std::weak_ptr<bool>(presented)] {
+        if (const auto shown = weak.lock())
+            *shown = false;
+    };
+    return [overview, presented, screen] {
+        return ui::group({
+            ui::button(L("Quick Entry"), "bolt.circle.fill", [presented] { *presented = true; })
+                .id("openQuickEntry"),
+            ui::sheet(
+                L("Quick Entry"), *presented, [presented](bool shown) { *presented = shown; },
+                *presented ? std::vector{screen->body()} : std::vector<ui::View>{})
+                .id("quickEntrySheet"),
+            overview->body(),
         });
     };
 }
@@ -163,16 +197,83 @@ Screen exchangeRatePage(PageContext&) {
     return [rate, button] { return button.body(); };
 }
 
+// The description editor over the demo stores; started with -isGenerateAIButtonVisible it also
+// offers the host's text generation, which here fills in an example.
+Screen descriptionPage(PageContext&) {
+    const auto vm = std::make_shared<TransactionDescriptionViewModel>(std::string{});
+    auto view = std::make_shared<TransactionDescriptionView>(
+        vm, std::function<void()>{}, std::make_shared<MockDatabase>(), std::make_shared<MockTagDatabase>());
+    view->onGenerateDescription = [vm] { vm->descriptionText.set(L("Weekly groceries at the market")); };
+    return [view] { return view->body(); };
+}
+
+Screen tagListPage(PageContext&) {
+    const TagListView list(std::make_shared<TagListViewModel>(std::make_shared<MockTagDatabase>()));
+    return [list] { return list.body(); };
+}
+
+Screen payeeListPage(PageContext&) {
+    const PayeeListView list(std::make_shared<PayeeListViewModel>(std::make_shared<MockDatabase>()));
+    return [list] { return list.body(); };
+}
+
+// The main transaction of the demo's streaming series; each wish the screen sends is listed under
+// it, as the host would receive it.
+Screen transactionDetailsPage(PageContext&) {
+    const auto plan = streamingPlan();
+    auto series = std::make_shared<ZTBaseRepeating>(
+        "series-streaming", RepeatingInterval::monthly,
+        plan.empty() ? Environment::current().now() : plan.back()->date(), std::nullopt,
+        plan.empty() ? 12.99 : plan.front()->amount(), std::nullopt, plan);
+    const auto main = plan.empty() ? ReportTransaction::demo(mocks::demoNow()).front() : plan.back();
+    auto vm = std::make_shared<TransactionPreview2022ViewModel>(
+        main, nullptr, series, std::nullopt, true, false, [](const std::optional<BaseLocation>&) {},
+        makeAppBasedCurrencyFormatter());
+    vm->setLocation(BaseLocation{"demo-place", "StreamBox Store", "Main Street 1",
+                                 Coordinate{40.7128, -74.006}, std::string("store")});
+    const auto sent = std::make_shared<std::vector<std::string>>();
+    const TransactionPreviewView view(
+        vm, [sent] { sent->push_back("view all"); },
+        [sent](const std::string& id) { sent->push_back("open " + id); }, [] { return ui::text(L("None")); },
+        [sent](const TransactionEditActionType& action) { sent->push_back(action.description()); },
+        [sent] { sent->push_back("stopped"); });
+    return [view, sent] {
+        std::vector<ui::View> lines;
+        for (const auto& line : *sent)
+            lines.push_back(ui::text(line).font(ui::Font::caption));
+        return ui::vstack({view.body(), ui::vstack(std::move(lines)).id("sentActions")});
+    };
+}
+
+Screen markAsTransferPage(PageContext&) {
+    auto demo = ReportTransaction::demo(mocks::demoNow());
+    const auto transaction = demo.front();
+    demo.erase(demo.begin());
+    const auto chosen = std::make_shared<std::string>();
+    const MarkAsTransferScreen screen(
+        transaction, demo,
+        [chosen](const std::shared_ptr<ReportTransaction>& t) { *chosen = t->identifier(); });
+    return [screen, chosen] {
+        return ui::vstack({screen.body(), ui::text(*chosen).font(ui::Font::caption).id("chosenCounterpart")});
+    };
+}
+
 } // namespace
 
 std::vector<Page> transactionPages() {
     return {
         {"add-transaction", "Overview: add a transaction", addTransactionPage},
+        {"quick-entry", "Overview: quick entry", quickEntryPage},
         {"new-expense", "New expense", newExpensePage},
         {"new-transfer", "New transfer between currencies", newTransferPage},
         {"calculator-bar", "Calculator bar", calculatorBarPage},
         {"repeating", "Repeating transactions", repeatingPage},
         {"exchange-rate", "Exchange rate", exchangeRatePage},
+        {"description", "Description, payee and tags", descriptionPage},
+        {"tags", "Tags", tagListPage},
+        {"payees", "Payees", payeeListPage},
+        {"transaction-details", "Details of a repeating transaction", transactionDetailsPage},
+        {"mark-as-transfer", "Mark as Transfer", markAsTransferPage},
     };
 }
 

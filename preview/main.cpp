@@ -2,9 +2,11 @@
 //   zt-preview [--port N] [--stop-after SECONDS]      serve the gallery on 127.0.0.1
 //   zt-preview --text [page ...] [--locale ID ...]   print the pages with the text renderer
 //   zt-preview --list                                name the pages
+// Arguments with a single dash (-isGenerateAIButtonVisible) are launch switches of the library.
 #include "Gallery.h"
 #include "GalleryServer.h"
 #include "TextPreview.h"
+#include "platform/ProcessInfo.h"
 
 #include <chrono>
 #include <csignal>
@@ -51,6 +53,7 @@ int serve(int port, double stopAfter) {
 } // namespace
 
 int main(int argc, char** argv) {
+    zt::ProcessInfo::processInfo().setArguments(argc, argv);
     std::vector<std::string> names, locales;
     bool text = false;
     int port = 0;
@@ -72,7 +75,7 @@ int main(int argc, char** argv) {
         } else if (arg.rfind("--", 0) == 0) {
             std::cerr << "unknown option " << arg << "\n";
             return 2;
-        } else
+        } else if (arg.rfind('-', 0) != 0)
             names.push_back(arg);
     }
     if (!text) {

@@ -1,7 +1,7 @@
 #include "CategoriesList.h"
 
 #include "ZTSwiftUIComponents/categories/CategoryCellView.h"
-#include "ZTSwiftUIComponents/categories/SortMenu.h"
+#include "ZTSwiftUIComponents/host/SortMenu.h"
 #include "platform/StringTable.h"
 #include "platform/ui/Menu.h"
 

@@ -1,6 +1,6 @@
 #include "SubcategoriesList.h"
 
-#include "ZTSwiftUIComponents/categories/SortMenu.h"
+#include "ZTSwiftUIComponents/host/SortMenu.h"
 #include "platform/StringTable.h"
 #include "platform/ui/Menu.h"
 

@@ -30,6 +30,8 @@ struct TransactionEntryContainerScreen::State {
     bool hasAppeared = false;
     bool locationPressed = false;
     ui::ScreenState<ExchangeRateButton::State> exchangeRateButton{};
+    // Made when the editor opens, so its lists keep their state while it is shown.
+    std::optional<TransactionDescriptionView> descriptionView;
     // The last values seen, so only a real change counts as one.
     TransactionType type = TransactionType::expense;
     std::string amountText{};
@@ -182,6 +184,14 @@ std::function<void()> TransactionEntryContainerScreen::editDescription() const {
     // The editor's text field takes the keyboard, and with it any calculator bar goes.
     return state_.action([vm = viewModel_](State& s) {
         s.focusedField = TransactionEntryField::description;
+        if (vm->descriptionViewModel())
+            s.descriptionView.emplace(
+                vm->descriptionViewModel(),
+                [weakVm = std::weak_ptr<ViewModel>(vm)] {
+                    if (const auto model = weakVm.lock())
+                        model->addDescriptionPressed.set(false);
+                },
+                vm->payeeDatabase(), vm->tagsDatabase());
         vm->addDescriptionPressed.set(true);
     });
 }
@@ -246,8 +256,11 @@ ui::View TransactionEntryContainerScreen::sheets() const {
     sheets.push_back(ui::sheet(L("Description"), vm->addDescriptionPressed(),
                                ui::bind(vm, &ViewModel::addDescriptionPressed).set,
                                content(vm->addDescriptionPressed() && vm->descriptionViewModel(), [&] {
+                                   if (state_->descriptionView)
+                                       return state_->descriptionView->body();
                                    return TransactionDescriptionView(vm->descriptionViewModel(),
-                                                                     close(&ViewModel::addDescriptionPressed))
+                                                                     close(&ViewModel::addDescriptionPressed),
+                                                                     vm->payeeDatabase(), vm->tagsDatabase())
                                        .body();
                                })));
     sheets.push_back(ui::sheet(

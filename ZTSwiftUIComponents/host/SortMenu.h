@@ -7,7 +7,7 @@
 
 namespace zt {
 
-/// The sort menu of the category lists: the key and the direction.
+/// The sort menu of the lists with a remembered sort: the key and the direction.
 ui::View sortMenu(const Sort& current, std::function<void(const Sort&)> onChange);
 
 } // namespace zt
