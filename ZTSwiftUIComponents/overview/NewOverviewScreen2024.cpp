@@ -36,8 +36,8 @@ struct NewOverviewScreen2024::State {
     bool shortcutsChooserOpen = false;
     bool accountsChooserOpen = false;
     // Made when opened, so their own state survives redraws.
-    std::optional<UpcomingBillsScreen> billsScreen;
-    std::optional<BankingAvailabilityCard> bankingCard;
+    std::optional<UpcomingBillsScreen> billsScreen{};
+    std::optional<BankingAvailabilityCard> bankingCard{};
 
     void open(OverviewItemType card) {
         if (card == OverviewItemType::voteNextFeature)
