@@ -18,8 +18,8 @@
 
 using namespace zt;
 using namespace zt::test;
-using ::testing::ElementsAre;
 using ::testing::Contains;
+using ::testing::ElementsAre;
 using ::testing::Not;
 
 namespace {
