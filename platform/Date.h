@@ -16,15 +16,19 @@ struct Date {
     constexpr Date() = default;
     constexpr explicit Date(double seconds) : secondsSinceReferenceDate(seconds) {}
 
-    static constexpr Date fromUnixSeconds(double unix) {
-        return Date{unix - timeIntervalBetween1970AndReferenceDate};
+    static constexpr Date fromUnixSeconds(double secondsSince1970) {
+        return Date{secondsSince1970 - timeIntervalBetween1970AndReferenceDate};
     }
-    constexpr double unixSeconds() const { return secondsSinceReferenceDate + timeIntervalBetween1970AndReferenceDate; }
+    constexpr double unixSeconds() const {
+        return secondsSinceReferenceDate + timeIntervalBetween1970AndReferenceDate;
+    }
     /// ICU counts milliseconds since 1970.
     constexpr double icuMillis() const { return unixSeconds() * 1000.0; }
     static constexpr Date fromIcuMillis(double millis) { return fromUnixSeconds(millis / 1000.0); }
 
-    constexpr Date addingTimeInterval(double seconds) const { return Date{secondsSinceReferenceDate + seconds}; }
+    constexpr Date addingTimeInterval(double seconds) const {
+        return Date{secondsSinceReferenceDate + seconds};
+    }
     constexpr double timeIntervalSince(Date other) const {
         return secondsSinceReferenceDate - other.secondsSinceReferenceDate;
     }
@@ -33,8 +37,14 @@ struct Date {
     constexpr bool operator==(const Date&) const = default;
 };
 
-constexpr Date operator+(Date d, double seconds) { return d.addingTimeInterval(seconds); }
-constexpr Date operator-(Date d, double seconds) { return d.addingTimeInterval(-seconds); }
-constexpr double operator-(Date a, Date b) { return a.timeIntervalSince(b); }
+constexpr Date operator+(Date d, double seconds) {
+    return d.addingTimeInterval(seconds);
+}
+constexpr Date operator-(Date d, double seconds) {
+    return d.addingTimeInterval(-seconds);
+}
+constexpr double operator-(Date a, Date b) {
+    return a.timeIntervalSince(b);
+}
 
 } // namespace zt

@@ -1,5 +1,6 @@
 #include "StringTable.h"
 
+#include "DataDirectories.h"
 #include "Environment.h"
 #include "LocaleNames.h"
 
@@ -13,10 +14,6 @@
 #include <map>
 #include <mutex>
 
-#ifndef ZT_DEFAULT_LOCALE_DIR
-#define ZT_DEFAULT_LOCALE_DIR ""
-#endif
-
 namespace zt {
 
 namespace {
@@ -25,7 +22,7 @@ using MessageFacet = boost::locale::message_format<char>;
 
 struct Catalogues {
     std::mutex mutex;
-    std::string directory; // set by the host; empty: environment variable or build default
+    std::string directory; // set by the host; empty: environment variable or default
     // Keyed by directory and locale identifier as the caller spelt it, so a hit costs no parsing.
     std::map<std::string, std::locale, std::less<>> locales;
 };
@@ -41,7 +38,7 @@ std::string currentDirectory(const Catalogues& c) {
         return c.directory;
     if (const char* fromEnvironment = std::getenv("ZT_LOCALE_DIR"); fromEnvironment && *fromEnvironment)
         return fromEnvironment;
-    return ZT_DEFAULT_LOCALE_DIR;
+    return defaultDataDirectories().stringTables;
 }
 
 // gettext's spelling of a locale: language and region only ("de-DE" -> "de_DE.UTF-8"); gettext

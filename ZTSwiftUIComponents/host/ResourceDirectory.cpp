@@ -1,11 +1,9 @@
 #include "ResourceDirectory.h"
 
+#include "platform/DataDirectories.h"
+
 #include <cstdlib>
 #include <mutex>
-
-#ifndef ZT_DEFAULT_RESOURCE_DIR
-#define ZT_DEFAULT_RESOURCE_DIR "resources"
-#endif
 
 namespace zt {
 
@@ -36,7 +34,7 @@ std::string resourceDirectory() {
     }
     if (const char* fromEnvironment = std::getenv("ZT_RESOURCE_DIR"); fromEnvironment && *fromEnvironment)
         return fromEnvironment;
-    return ZT_DEFAULT_RESOURCE_DIR;
+    return defaultDataDirectories().resources;
 }
 
 } // namespace zt
