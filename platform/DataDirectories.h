@@ -7,7 +7,7 @@ namespace zt {
 /// program that uses the installed package gets the folders under the install prefix. Which one is
 /// decided when the program is linked.
 struct DataDirectories {
-    /// Holds <language>/LC_MESSAGES/<domain>.mo.
+    /// Holds `<language>/LC_MESSAGES/<domain>.mo`.
     const char* stringTables;
     /// Holds the bundled catalogues (icons, emoji).
     const char* resources;

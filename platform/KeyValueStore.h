@@ -16,19 +16,25 @@ class KeyValueStore {
 public:
     /// A byte string, kept apart from text so bytes are never mistaken for a text value.
     struct Data {
+        /// The bytes, as they are stored.
         std::string bytes;
+        /// Equal when every field is.
         bool operator==(const Data&) const = default;
     };
     /// What an array may hold.
     using Element = std::variant<Data, std::string, std::int64_t, double, bool>;
+    /// A property-list array.
     using Array = std::vector<Element>;
+    /// Any value the store holds.
     using Value = std::variant<Data, std::string, std::int64_t, double, bool, Array>;
 
     virtual ~KeyValueStore() = default;
 
     /// The value under key, of whatever kind; nothing when the key is absent.
     virtual std::optional<Value> object(const std::string& key) const = 0;
+    /// Stores value under key in the local copy, replacing what was there.
     virtual void set(const std::string& key, Value value) = 0;
+    /// Removes key from the local copy; nothing happens when it is absent.
     virtual void removeObject(const std::string& key) = 0;
 
     /// What a change makes of the value under a key: the new value, or nothing to remove the

@@ -12,10 +12,15 @@ namespace zt {
 /// tools use ManualMainQueue.
 class MainQueue {
 public:
+    /// A piece of work for the main thread.
     using Work = std::function<void()>;
     virtual ~MainQueue() = default;
 
+    /// Runs work on the main thread later, never inside this call; work posted with async() runs in
+    /// posting order.
     virtual void async(Work work) = 0;
+    /// Runs work on the main thread once seconds have passed; a negative or NaN delay means as soon as
+    /// possible.
     virtual void asyncAfter(double seconds, Work work) = 0;
 
     /// The queue of the current environment.
@@ -37,8 +42,11 @@ public:
     /// Advances until nothing is pending at all.
     std::size_t drain();
 
+    /// The virtual time in seconds since the queue was made.
     double now() const { return now_; }
+    /// How many items wait, due or not.
     std::size_t pendingCount() const { return items_.size(); }
+    /// True when nothing is due at the current virtual time.
     bool isIdle() const;
 
 private:

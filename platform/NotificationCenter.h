@@ -18,24 +18,32 @@ enum class NotificationAuthorizationStatus {
 
 /// What a notification may do; asked for in one authorisation request.
 struct NotificationAuthorizationOptions {
+    /// May set the badge number of the application icon.
     bool badge = false;
+    /// May play a sound.
     bool sound = false;
+    /// May show an alert or banner.
     bool alert = false;
 
+    /// Equal when every field is.
     bool operator==(const NotificationAuthorizationOptions&) const = default;
 };
 
 /// The notification settings of the application as the platform reports them.
 struct NotificationSettings {
+    /// Whether the user lets the application post notifications.
     NotificationAuthorizationStatus authorizationStatus = NotificationAuthorizationStatus::notDetermined;
 
+    /// Equal when every field is.
     bool operator==(const NotificationSettings&) const = default;
 };
 
 /// Why an authorisation request failed (not a refusal: the request itself could not be made).
 struct NotificationError {
+    /// The platform's description of the failure.
     std::string message;
 
+    /// Equal when every field is.
     bool operator==(const NotificationError&) const = default;
 };
 
@@ -47,6 +55,7 @@ struct NotificationError {
 /// given it, so callers see the same order whether the platform answers at once or not.
 class NotificationCenter {
 public:
+    /// Receives the current settings.
     using SettingsCompletion = std::function<void(const NotificationSettings&)>;
     /// granted, and the failure when the request could not be made (granted is then false).
     using AuthorizationCompletion = std::function<void(bool, const std::optional<NotificationError>&)>;
@@ -55,6 +64,7 @@ public:
 
     virtual ~NotificationCenter() = default;
 
+    /// Reads the application's notification settings and hands them to completion.
     virtual void getNotificationSettings(SettingsCompletion completion) = 0;
     /// Asks the user once; once the status is determined, answers without asking again.
     virtual void requestAuthorization(NotificationAuthorizationOptions options,

@@ -33,7 +33,7 @@ inline constexpr std::string_view hostStringDomain = "ZTFoundation";
 std::string localizedString(std::string_view domain, std::string_view source,
                             std::string_view localeIdentifier);
 
-/// The directory that holds <language>/LC_MESSAGES/<domain>.mo: the one set here, else the
+/// The directory that holds `<language>/LC_MESSAGES/<domain>.mo`: the one set here, else the
 /// ZT_LOCALE_DIR variable, else the library's own (defaultDataDirectories(): the build's, or the
 /// install prefix's for an installed copy). Setting an empty path goes back to the others.
 void setStringTableDirectory(std::string path);

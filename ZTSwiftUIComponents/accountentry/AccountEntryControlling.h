@@ -36,9 +36,13 @@ public:
     virtual std::optional<std::string> loanAmountValidationError() const = 0;
     /// The icons offered; with areIconsSFSymbols() they are symbol names, else image names.
     virtual std::vector<std::string> iconNames() const = 0;
+    /// True when iconNames() are system symbol names, false when they are image names.
     virtual bool areIconsSFSymbols() const = 0;
+    /// False disables the currency row.
     virtual bool canEditCurrency() const = 0;
+    /// The account groups the group picker offers.
     virtual std::vector<AccountGroupItem> groups() const = 0;
+    /// The group of the account; the group picker writes it.
     virtual Published<AccountGroupItem>& selectedGroup() = 0;
 
     /// Whether the form may be saved as it stands; asked on every draw of the toolbar.

@@ -15,12 +15,15 @@ namespace zt {
 /// are never empty.
 class LoanEntryProviding : public ObservableObject {
 public:
+    /// When the loan was taken out.
     virtual Published<Date>& startDate() = 0;
     /// The amount borrowed; empty until entered.
     virtual Published<std::optional<double>>& initialAmount() = 0;
     /// Whole years; empty until entered.
     virtual Published<std::optional<std::int16_t>>& initialTermInYears() = 0;
+    /// The rate that applies now; the form edits its rate().
     virtual Published<std::shared_ptr<InterestRateProviding>>& currentInterestRate() = 0;
+    /// The instalment plan that applies now; the form edits its paymentDueDay().
     virtual Published<std::shared_ptr<LoanPaymentScheduleProviding>>& currentPaymentSchedule() = 0;
 
 protected:

@@ -14,7 +14,9 @@ public:
     /// The days of the month an instalment can fall due on; a day of a month that is shorter
     /// means its last day.
     static constexpr int firstPaymentDueDay = 1;
+    /// The last day an instalment can fall due on.
     static constexpr int lastPaymentDueDay = 31;
+    /// True for a day from firstPaymentDueDay to lastPaymentDueDay.
     static constexpr bool isValidPaymentDueDay(int day) {
         return day >= firstPaymentDueDay && day <= lastPaymentDueDay;
     }
@@ -25,6 +27,7 @@ public:
     virtual Published<std::string>& frequency() = 0;
     /// Day of the month; the form offers and accepts only isValidPaymentDueDay() days.
     virtual Published<int>& paymentDueDay() = 0;
+    /// From when the plan applies.
     virtual Published<Date>& startDate() = 0;
 
 protected:

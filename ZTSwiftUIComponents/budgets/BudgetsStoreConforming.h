@@ -28,6 +28,7 @@ class BudgetsStoreConforming : public ObservableObject {
 public:
     /// Formats the budgets' amounts.
     virtual const NumberFormatter& formatter() const = 0;
+    /// The budgets the store holds now; load() refreshes them, remove() and save() change them.
     virtual const std::vector<WidgetBudget>& budgets() const = 0;
     /// (Re)loads the budgets.
     virtual void load() = 0;

@@ -20,6 +20,7 @@ public:
 
     /// The plus button of the list, with the kind shown.
     virtual void addCategory(TransactionType type) = 0;
+    /// The row's Edit action; the host shows its category form.
     virtual void editCategory(const std::shared_ptr<WidgetCategory>& category) = 0;
     /// The category's favourite flag was set or cleared.
     virtual void updateCategory(const std::shared_ptr<WidgetCategory>& category) = 0;
@@ -28,7 +29,9 @@ public:
     /// Identifiers in list order.
     virtual void deleteCategories(const std::vector<std::string>& identifiers) = 0;
 
+    /// The New Subcategory button of the category's subcategory list.
     virtual void addSubcategory(const std::shared_ptr<WidgetCategory>& category) = 0;
+    /// The Edit action of a subcategory row; the host shows its subcategory form.
     virtual void editSubcategory(const std::shared_ptr<WidgetSubcategory>& subcategory) = 0;
     /// The category's whole subcategory list after a drag, orders already rewritten.
     virtual void saveSubcategoryOrder(const WidgetSubcategoryList& subcategories,

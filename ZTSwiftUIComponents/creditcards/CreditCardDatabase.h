@@ -14,6 +14,7 @@ namespace zt {
 /// before the operation returns.
 class CreditCardDatabase {
 public:
+    /// A card as the database hands it out; nullptr when none was found.
     using Card = std::shared_ptr<AnyCreditCardConformable>;
 
     virtual ~CreditCardDatabase() = default;

@@ -16,11 +16,15 @@ namespace zt {
 /// colour, its limit and its statements. Observable. Main thread.
 class CreditCardDetailsProviding : public ObservableObject {
 public:
+    /// The card's name.
     virtual std::string name() const = 0;
+    /// The name of the card's icon image.
     virtual std::string iconName() const = 0;
+    /// The colour of the card's account.
     virtual Color accountColor() const = 0;
     /// The card limit; empty when the card has none.
     virtual Published<std::optional<double>>& limit() = 0;
+    /// The card limit, read-only.
     virtual const Published<std::optional<double>>& limit() const = 0;
     /// In the host's order; the objects are shared with the screens that edit them.
     virtual std::vector<std::shared_ptr<CreditCardLastStatement>> statements() const = 0;
@@ -37,7 +41,9 @@ public:
 
 protected:
     CreditCardDetailsProviding() = default;
+    /// Copying belongs to the implementation, so details are never sliced through the interface.
     CreditCardDetailsProviding(const CreditCardDetailsProviding&) = default;
+    /// Copying belongs to the implementation, so details are never sliced through the interface.
     CreditCardDetailsProviding& operator=(const CreditCardDetailsProviding&) = default;
 };
 

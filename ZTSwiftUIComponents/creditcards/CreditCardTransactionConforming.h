@@ -13,9 +13,13 @@ class CreditCardTransactionConforming {
 public:
     virtual ~CreditCardTransactionConforming() = default;
 
+    /// When the transaction was made.
     virtual Date date() const = 0;
+    /// Changes the date.
     virtual void setDate(Date date) = 0;
+    /// The amount, in the card's currency.
     virtual double amount() const = 0;
+    /// Changes the amount.
     virtual void setAmount(double amount) = 0;
 
     /// Writes the transaction's keys into its JSON object.
@@ -23,7 +27,9 @@ public:
 
 protected:
     CreditCardTransactionConforming() = default;
+    /// Copying belongs to the implementation, so a transaction is never sliced through the interface.
     CreditCardTransactionConforming(const CreditCardTransactionConforming&) = default;
+    /// Copying belongs to the implementation, so a transaction is never sliced through the interface.
     CreditCardTransactionConforming& operator=(const CreditCardTransactionConforming&) = default;
 };
 

@@ -20,6 +20,7 @@ class TransactionConformable {
 public:
     virtual ~TransactionConformable() = default;
 
+    /// The transaction's stable identifier.
     virtual const std::string& identifier() const = 0;
     /// The amount in the application currency.
     virtual double amount() const = 0;
@@ -27,15 +28,26 @@ public:
     virtual std::optional<double> amountOriginalCurrency() const = 0;
     /// The ISO code of the original currency, when there is one.
     virtual const std::optional<std::string>& currencyCode() const = 0;
+    /// When the transaction was booked.
     virtual Date date() const = 0;
+    /// True for money going out (an expense, or the sending side of a transfer), false for money
+    /// coming in.
     virtual bool isExpense() const = 0;
+    /// True for one side of a transfer between the user's own accounts.
     virtual bool isTransfer() const = 0;
+    /// Left out of spending figures such as the daily limit's; it is still listed.
     virtual bool isExcludedFromCalculations() const = 0;
+    /// The category's name; empty without a category.
     virtual const std::string& categoryName() const = 0;
+    /// The name of the category's icon, shown beside the category name; empty without a category.
     virtual const std::string& categoryImageName() const = 0;
+    /// The subcategory's name, when there is one.
     virtual const std::optional<std::string>& subcategoryName() const = 0;
+    /// The name of the account it was booked on.
     virtual const std::string& accountName() const = 0;
+    /// The other party (who was paid, or who paid), when recorded.
     virtual const std::optional<std::string>& payee() const = 0;
+    /// The user's note, when there is one.
     virtual const std::optional<std::string>& descriptionText() const = 0;
 
     /// What the transaction is: an expense, an income, or one side of a transfer.

@@ -11,7 +11,9 @@ namespace zt {
 /// the refresh indicator shows the published state.
 class SyncManagerConformable : public ObservableObject {
 public:
+    /// The user has switched synchronisation on; the host keeps it, the overview does not read it.
     Published<bool> isSyncEnabled{*this, false};
+    /// A synchronisation is running; the overview then shows refreshMessage and progress.
     Published<bool> isSyncing{*this, false};
     /// Shown while syncing.
     Published<std::string> refreshMessage{*this};

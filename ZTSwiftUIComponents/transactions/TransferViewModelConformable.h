@@ -17,6 +17,7 @@ public:
 
     /// The source amount in the destination account's currency.
     virtual double convertedSourceAmount() const = 0;
+    /// The exchange rate that applies to an entry of the type, with its display text when there is one.
     virtual RateAndText updatedExchangeRate(TransactionType type) = 0;
 };
 
