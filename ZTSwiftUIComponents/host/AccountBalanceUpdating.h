@@ -14,6 +14,7 @@ class AccountBalanceUpdating {
 public:
     virtual ~AccountBalanceUpdating() = default;
 
+    /// The account's name, as the reconciliation screens show it.
     virtual const std::string& accountName() const = 0;
     /// The balance in the account's own currency.
     virtual double accountCurrencyBalance() const = 0;

@@ -12,8 +12,10 @@ struct Icon {
     std::string name;
     /// The group it is listed under ("Banking", "Food").
     std::string group;
+    /// Further words a search finds the icon by, besides its name and group.
     std::vector<std::string> keywords;
 
+    /// Equal when every field is.
     bool operator==(const Icon&) const = default;
 };
 
