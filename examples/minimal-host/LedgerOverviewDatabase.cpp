@@ -56,13 +56,13 @@ LedgerOverviewDatabase::LedgerOverviewDatabase(Ledger ledger) : ledger_(std::mov
 }
 
 void LedgerOverviewDatabase::setVisibleAccountsInAccountCard(int count) {
+    objectWillChange.notify();
     visibleAccounts_ = count;
-    objectDidChange.notify();
 }
 
 void LedgerOverviewDatabase::setVisibleShortcutsInShortcutCard(int count) {
+    objectWillChange.notify();
     visibleShortcuts_ = count;
-    objectDidChange.notify();
 }
 
 void LedgerOverviewDatabase::calculateNetWorth() {
