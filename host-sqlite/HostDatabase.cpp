@@ -270,6 +270,16 @@ std::vector<WidgetAccount> HostDatabase::accounts() {
     return out;
 }
 
+std::vector<WidgetAccount> HostDatabase::accountsInOverview() {
+    auto statement = connection_.prepare(std::string("SELECT ") + hostAccountColumns +
+                                         " FROM accounts WHERE in_overview = 1 AND is_archived = 0 "
+                                         "ORDER BY sort_order, name");
+    std::vector<WidgetAccount> out;
+    while (statement.step())
+        out.push_back(hostAccountFromRow(statement));
+    return out;
+}
+
 std::optional<WidgetAccount> HostDatabase::account(const std::string& id) {
     auto statement =
         connection_.prepare(std::string("SELECT ") + hostAccountColumns + " FROM accounts WHERE id = ?1");
@@ -279,7 +289,7 @@ std::optional<WidgetAccount> HostDatabase::account(const std::string& id) {
     return hostAccountFromRow(statement);
 }
 
-void HostDatabase::insertTransactionRow(const HostTransaction& t) {
+void HostDatabase::insertTransactionRow(const HostTransaction& t, bool movesBalance) {
     requireFinite(t.amount, "the amount");
     requireFinite(t.amountInAppCurrency, "the amount in the application currency");
     requireFinite(t.exchangeRate, "the exchange rate");
@@ -314,6 +324,8 @@ void HostDatabase::insertTransactionRow(const HostTransaction& t) {
         .bind(19, t.repeatInterval ? std::optional(std::string(rawValue(*t.repeatInterval))) : std::nullopt)
         .bind(20, t.repeatUntil ? std::optional(t.repeatUntil->secondsSinceReferenceDate) : std::nullopt)
         .run();
+    if (!movesBalance)
+        return;
     connection_.prepare("UPDATE accounts SET balance = balance + ?2 WHERE id = ?1")
         .bind(1, t.accountId)
         .bind(2, t.isExpense ? -t.amount : t.amount)
@@ -328,6 +340,17 @@ void HostDatabase::insertTransaction(const HostTransaction& transaction) {
     } catch (const SqliteError& e) {
         throw HostDatabaseError(Reason::storeFailed,
                                 std::string("cannot store the transaction: ") + e.what());
+    }
+}
+
+void HostDatabase::importTransactions(const std::vector<HostTransaction>& transactions) {
+    try {
+        SqliteTransaction write(connection_);
+        for (const auto& transaction : transactions)
+            insertTransactionRow(transaction, false);
+        write.commit();
+    } catch (const SqliteError& e) {
+        throw HostDatabaseError(Reason::storeFailed, std::string("cannot import transactions: ") + e.what());
     }
 }
 
@@ -398,6 +421,13 @@ std::optional<std::string> HostDatabase::categoryIdNamed(const std::string& name
     auto statement =
         connection_.prepare("SELECT id FROM categories WHERE name = ?1 ORDER BY sort_order LIMIT 1");
     statement.bind(1, name);
+    return statement.step() ? std::optional(statement.text(0)) : std::nullopt;
+}
+
+std::optional<std::string> HostDatabase::transferCategoryId() {
+    auto statement =
+        connection_.prepare("SELECT id FROM categories WHERE type = ?1 ORDER BY sort_order LIMIT 1");
+    statement.bind(1, rawValue(TransactionType::transferSource));
     return statement.step() ? std::optional(statement.text(0)) : std::nullopt;
 }
 

@@ -86,11 +86,17 @@ public:
     // Records. Writes throw HostDatabaseError and leave the database unchanged on failure.
 
     void insertAccount(const WidgetAccount& account, int order);
+    /// In the user's order.
     std::vector<WidgetAccount> accounts();
+    /// The accounts that take part in the overview's figures, archived ones never.
+    std::vector<WidgetAccount> accountsInOverview();
     std::optional<WidgetAccount> account(const std::string& id);
 
     /// Stores the transaction and moves its account's balance.
     void insertTransaction(const HostTransaction& transaction);
+    /// Stores records brought in from elsewhere (the demo data, an import) in one SQL transaction,
+    /// leaving the balances alone: the accounts came with balances that include them.
+    void importTransactions(const std::vector<HostTransaction>& transactions);
     /// Both sides of a transfer at once; each names the other as its peer.
     void insertTransfer(HostTransaction source, HostTransaction destination);
     /// As the library's screens show it, with account and category names; none when unknown.
@@ -101,13 +107,16 @@ public:
     /// The category with that name, for entries that name their category (first in order).
     std::optional<std::string> categoryIdNamed(const std::string& name);
 
+    /// The category transfers between the user's own accounts carry.
+    std::optional<std::string> transferCategoryId();
+
     /// Small settings of the host (daily limit…): text values by key.
     std::optional<std::string> value(const std::string& key);
     void setValue(const std::string& key, const std::string& value);
 
 private:
     void migrate();
-    void insertTransactionRow(const HostTransaction& transaction);
+    void insertTransactionRow(const HostTransaction& transaction, bool movesBalance = true);
 
     std::string path_;
     SqliteConnection connection_;

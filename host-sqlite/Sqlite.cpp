@@ -145,17 +145,20 @@ std::optional<double> SqliteStatement::optionalReal(int column) const {
     return isNull(column) ? std::nullopt : std::optional(real(column));
 }
 
-SqliteTransaction::SqliteTransaction(SqliteConnection& connection) : connection_(connection) {
-    connection_.execute("BEGIN IMMEDIATE");
+SqliteTransaction::SqliteTransaction(SqliteConnection& connection)
+    : connection_(connection), nested_(sqlite3_get_autocommit(connection.handle()) == 0) {
+    connection_.execute(nested_ ? "SAVEPOINT zt_nested" : "BEGIN IMMEDIATE");
 }
 
 SqliteTransaction::~SqliteTransaction() {
-    if (!done_)
-        sqlite3_exec(connection_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (done_)
+        return;
+    sqlite3_exec(connection_.handle(), nested_ ? "ROLLBACK TO zt_nested; RELEASE zt_nested" : "ROLLBACK",
+                 nullptr, nullptr, nullptr);
 }
 
 void SqliteTransaction::commit() {
-    connection_.execute("COMMIT");
+    connection_.execute(nested_ ? "RELEASE zt_nested" : "COMMIT");
     done_ = true;
 }
 

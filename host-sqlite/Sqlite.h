@@ -90,7 +90,8 @@ private:
 };
 
 /// One transaction: BEGIN IMMEDIATE on construction, ROLLBACK on destruction unless commit() ran,
-/// so an exception between the two leaves the database as it was.
+/// so an exception between the two leaves the database as it was. Inside another one it is a
+/// savepoint, so an operation that writes in one transaction can be part of a larger one.
 class SqliteTransaction {
 public:
     explicit SqliteTransaction(SqliteConnection& connection);
@@ -102,6 +103,7 @@ public:
 
 private:
     SqliteConnection& connection_;
+    bool nested_;
     bool done_ = false;
 };
 
