@@ -1,4 +1,5 @@
 #include "Gallery.h"
+#include "GalleryHost.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/ReportTransaction.h"
 #include "ZTSwiftUIComponents/overview/DailyLimitCardView.h"
@@ -26,8 +27,8 @@ namespace {
 
 Screen overviewPage(PageContext& context) {
     auto screen = std::make_shared<const NewOverviewScreen2024>(settled([&](ManualMainQueue& queue) {
-        return makeLoadedOverviewScreen(std::make_shared<MockOverviewDatabase>(),
-                                        std::make_shared<MockSyncManager>(), queue, context.router);
+        return makeLoadedOverviewScreen(galleryOverviewDatabase(), std::make_shared<MockSyncManager>(), queue,
+                                        context.router);
     }));
     return [screen] { return screen->body(); };
 }

@@ -1,4 +1,5 @@
 #include "Gallery.h"
+#include "GalleryHost.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/ReportTransaction.h"
 #include "ZTSwiftUIComponents/host/ZTBaseRepeating.h"
@@ -38,7 +39,7 @@ namespace zt::preview {
 namespace {
 
 std::shared_ptr<TransactionEntryContainerScreen>
-entryScreen(std::shared_ptr<MockTransactionEntryViewModel> vm) {
+entryScreen(std::shared_ptr<TransactionEntryContainerViewModel> vm) {
     auto screen = std::make_shared<TransactionEntryContainerScreen>(
         vm, nullptr, [vm] { return MockCategoryPicker(vm).body(); },
         TransactionEntryContainerScreen::ViewBuilder{},
@@ -50,7 +51,7 @@ entryScreen(std::shared_ptr<MockTransactionEntryViewModel> vm) {
 // The overview's add button opens a new entry; saving stores it in the overview's database, closes
 // the entry and the overview shows the new figures.
 Screen addTransactionPage(PageContext& context) {
-    auto database = std::make_shared<MockOverviewDatabase>();
+    auto database = galleryOverviewDatabase();
     const auto overview = std::make_shared<const NewOverviewScreen2024>(settled([&](ManualMainQueue& queue) {
         return makeLoadedOverviewScreen(database, std::make_shared<MockSyncManager>(), queue, context.router);
     }));
@@ -65,7 +66,7 @@ Screen addTransactionPage(PageContext& context) {
                 slot->reset();
                 return;
             }
-            *slot = entryScreen(std::make_shared<MockTransactionEntryViewModel>(database));
+            *slot = entryScreen(galleryEntryViewModel(database, TransactionType::expense));
             (*slot)->dismiss = [&router] { router.dismissModal(); };
         }));
     return [overview, entry, opened, &router] {
@@ -112,14 +113,13 @@ Screen quickEntryPage(PageContext& context) {
 }
 
 Screen newExpensePage(PageContext&) {
-    const auto screen = entryScreen(std::make_shared<MockTransactionEntryViewModel>(
-        std::make_shared<MockOverviewDatabase>(), TransactionType::expense));
+    const auto screen =
+        entryScreen(galleryEntryViewModel(galleryOverviewDatabase(), TransactionType::expense));
     return [screen] { return screen->body(); };
 }
 
 Screen newTransferPage(PageContext&) {
-    auto vm = std::make_shared<MockTransactionEntryViewModel>(std::make_shared<MockOverviewDatabase>(),
-                                                              TransactionType::transferSource);
+    auto vm = galleryEntryViewModel(galleryOverviewDatabase(), TransactionType::transferSource);
     const auto& accounts = vm->accounts();
     for (const auto& account : accounts) {
         if (account.currencyCode == "EUR")

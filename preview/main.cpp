@@ -1,9 +1,14 @@
 // The preview gallery: every screen of the library on demo data.
 //   zt-preview [--port N] [--stop-after SECONDS]      serve the gallery on 127.0.0.1
-//   zt-preview --text [page ...] [--locale ID ...]   print the pages with the text renderer
+//              [--database FILE | --demo]            on a database file (by default one in the build
+//                                                    folder, created and seeded on first start), or on
+//                                                    the in-memory demo stores
+//   zt-preview --text [page ...] [--locale ID ...]   print the pages with the text renderer (demo
+//                                                    stores unless --database is given)
 //   zt-preview --list                                name the pages
 // Arguments with a single dash (-isGenerateAIButtonVisible) are launch switches of the library.
 #include "Gallery.h"
+#include "GalleryHost.h"
 #include "GalleryServer.h"
 #include "TextPreview.h"
 #include "platform/ProcessInfo.h"
@@ -56,6 +61,8 @@ int main(int argc, char** argv) {
     zt::ProcessInfo::processInfo().setArguments(argc, argv);
     std::vector<std::string> names, locales;
     bool text = false;
+    bool demo = false;
+    std::string database;
     int port = 0;
     double stopAfter = 0;
     for (int i = 1; i < argc; ++i) {
@@ -66,6 +73,10 @@ int main(int argc, char** argv) {
             port = std::atoi(argv[++i]);
         else if (arg == "--stop-after" && i + 1 < argc)
             stopAfter = std::atof(argv[++i]);
+        else if (arg == "--database" && i + 1 < argc)
+            database = argv[++i];
+        else if (arg == "--demo")
+            demo = true;
         else if (arg == "--text")
             text = true;
         else if (arg == "--list") {
@@ -77,6 +88,19 @@ int main(int argc, char** argv) {
             return 2;
         } else if (arg.rfind('-', 0) != 0)
             names.push_back(arg);
+    }
+    if (demo && !database.empty()) {
+        std::cerr << "--demo and --database exclude each other\n";
+        return 2;
+    }
+    if (!demo && (!text || !database.empty())) {
+        try {
+            zt::preview::useGalleryDatabase(
+                zt::preview::openGalleryDatabase(database.empty() ? ZT_GALLERY_DATABASE : database));
+        } catch (const std::exception& e) {
+            std::cerr << "zt-preview: " << e.what() << "\n";
+            return 1;
+        }
     }
     if (!text) {
         if (!names.empty() || !locales.empty()) {

@@ -32,11 +32,15 @@ WATCHDOG = 480
 
 
 class Gallery:
-    """The gallery server on a free loopback port; stops with the test, or by itself at the latest."""
+    """The gallery server on a free loopback port, on a fresh database of its own; stops with the
+    test, or by itself at the latest."""
 
     def __init__(self, preview):
+        self.folder = tempfile.mkdtemp(prefix="zt-gallery-db-")
         self.process = subprocess.Popen(
-            [preview, "--port", "0", "--stop-after", "900"], stdout=subprocess.PIPE, text=True)
+            [preview, "--port", "0", "--stop-after", "900",
+             "--database", os.path.join(self.folder, "gallery.sqlite")],
+            stdout=subprocess.PIPE, text=True)
         ready, _, _ = select.select([self.process.stdout], [], [], WAIT)
         line = self.process.stdout.readline() if ready else ""
         match = re.search(r"(http://127\.0\.0\.1:\d+/)", line)
@@ -59,6 +63,7 @@ class Gallery:
         except subprocess.TimeoutExpired:
             self.process.kill()
             self.process.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
 
 
 def chromium(profile):

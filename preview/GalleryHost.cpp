@@ -1,0 +1,48 @@
+#include "GalleryHost.h"
+
+#include "host-sqlite/HostOverviewDatabase.h"
+#include "host-sqlite/HostSeeder.h"
+#include "host-sqlite/HostTransactionEntryViewModel.h"
+#include "mocks/DemoClock.h"
+#include "mocks/MockOverviewDatabase.h"
+#include "mocks/MockTransactionEntryViewModel.h"
+#include "platform/Environment.h"
+
+namespace zt::preview {
+
+namespace {
+
+std::shared_ptr<HostDatabase>& galleryDatabaseSlot() {
+    static std::shared_ptr<HostDatabase> database;
+    return database;
+}
+
+} // namespace
+
+void useGalleryDatabase(std::shared_ptr<HostDatabase> database) {
+    galleryDatabaseSlot() = std::move(database);
+}
+
+std::shared_ptr<HostDatabase> openGalleryDatabase(const std::string& path) {
+    auto database = std::make_shared<HostDatabase>(path);
+    // The pages show the demo day, so the demo records are dated around it.
+    const Environment::Override demoDay({.timeZone = "Europe/Berlin", .now = mocks::demoNow()});
+    seedDemoData(*database);
+    return database;
+}
+
+std::shared_ptr<OverviewDatabase> galleryOverviewDatabase() {
+    if (const auto& database = galleryDatabaseSlot())
+        return std::make_shared<HostOverviewDatabase>(database);
+    return std::make_shared<MockOverviewDatabase>();
+}
+
+std::shared_ptr<TransactionEntryContainerViewModel>
+galleryEntryViewModel(const std::shared_ptr<OverviewDatabase>& database, TransactionType type) {
+    if (auto host = std::dynamic_pointer_cast<HostOverviewDatabase>(database))
+        return std::make_shared<HostTransactionEntryViewModel>(std::move(host), type);
+    return std::make_shared<MockTransactionEntryViewModel>(
+        std::dynamic_pointer_cast<MockOverviewDatabase>(database), type);
+}
+
+} // namespace zt::preview

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ZTSwiftUIComponents/host/TransactionType.h"
+#include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
+#include "ZTSwiftUIComponents/transactions/TransactionEntryContainerViewModel.h"
+
+#include <memory>
+#include <string>
+
+namespace zt {
+class HostDatabase;
+}
+
+namespace zt::preview {
+
+/// Where the gallery's overview and entry pages keep what a user enters: a host database file, so
+/// that it is there after a restart, or (the default, and after nullptr) the in-memory demo stores.
+/// Set once before serving; the pages then use it on the gallery's one thread.
+void useGalleryDatabase(std::shared_ptr<HostDatabase> database);
+
+/// Opens path (creating and seeding it with the demo data, dated at the demo day, when it is new).
+/// Throws HostDatabaseError for a file the host cannot use; such a file is left unchanged.
+std::shared_ptr<HostDatabase> openGalleryDatabase(const std::string& path);
+
+/// The overview database of a page: over the file when there is one, else a fresh demo one.
+std::shared_ptr<OverviewDatabase> galleryOverviewDatabase();
+
+/// A new entry model that saves into database (one galleryOverviewDatabase() gave).
+std::shared_ptr<TransactionEntryContainerViewModel>
+galleryEntryViewModel(const std::shared_ptr<OverviewDatabase>& database, TransactionType type);
+
+} // namespace zt::preview

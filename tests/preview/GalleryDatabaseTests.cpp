@@ -1,0 +1,67 @@
+#include "host-sqlite/HostDatabase.h"
+#include "host-sqlite/HostOverviewDatabase.h"
+#include "mocks/DemoClock.h"
+#include "platform/ui/ViewQuery.h"
+#include "preview/Gallery.h"
+#include "preview/GalleryHost.h"
+#include "support/PinnedEnvironment.h"
+#include "support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace zt::preview {
+namespace {
+
+// The gallery on a database file: what a user enters on a page is there when the gallery starts
+// again on the same file.
+class GalleryDatabaseTest : public ::testing::Test {
+protected:
+    test::PinnedEnvironment pinned{{.now = mocks::demoNow()}};
+    test::TemporaryDirectory folder{"zt-gallery-db"};
+    std::string file = (folder / "gallery.sqlite").string();
+    NavigationRouter router;
+    PageContext context{router};
+
+    ~GalleryDatabaseTest() override { useGalleryDatabase(nullptr); }
+
+    static const Page& page(const std::string& name) {
+        static const auto pages = allPages();
+        for (const auto& p : pages)
+            if (p.name == name)
+                return p;
+        throw std::runtime_error("no page " + name);
+    }
+};
+
+TEST_F(GalleryDatabaseTest, AnExpenseEnteredOnThePageIsThereAfterARestart) {
+    useGalleryDatabase(openGalleryDatabase(file));
+    const double worthBefore = HostOverviewDatabase(std::make_shared<HostDatabase>(file)).netWorth();
+    {
+        const auto screen = page("new-expense").make(context);
+        pinned.queue->drain();
+        ui::press(screen(), ui::byId("account"));
+        ui::press(ui::find(screen(), "Select Account"), ui::byId("acc-wallet"));
+        ui::typeText(screen(), ui::byId("amount"), "42.5");
+        ui::press(screen(), ui::byId("save"));
+        pinned.queue->drain();
+    }
+    useGalleryDatabase(nullptr);
+
+    useGalleryDatabase(openGalleryDatabase(file)); // a second start does not seed again
+    auto database = std::make_shared<HostDatabase>(file);
+    auto saved = database->connection().prepare(
+        "SELECT count(*) FROM transactions WHERE account_id = 'acc-wallet' AND amount = 42.5 AND date = ?1");
+    saved.bind(1, mocks::demoNow().secondsSinceReferenceDate);
+    ASSERT_TRUE(saved.step());
+    EXPECT_EQ(saved.integer(0), 1);
+    EXPECT_NEAR(HostOverviewDatabase(database).netWorth(), worthBefore - 42.5, 1e-9);
+}
+
+TEST_F(GalleryDatabaseTest, AFileTheHostCannotUseIsRefusedUnchanged) {
+    test::TemporaryDirectory::write(file, "not a database");
+    EXPECT_THROW(openGalleryDatabase(file), HostDatabaseError);
+    EXPECT_EQ(test::TemporaryDirectory::read(file), "not a database");
+}
+
+} // namespace
+} // namespace zt::preview
