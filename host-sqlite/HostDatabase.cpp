@@ -107,6 +107,18 @@ CREATE TABLE key_values (
     value TEXT NOT NULL
 );
 )sql",
+    // The cloud key-value records (the "creditCards" array), each value encoded as the key-value
+    // file encodes it.
+    R"sql(
+CREATE TABLE cloud_values (
+    key TEXT PRIMARY KEY,
+    value BLOB NOT NULL
+);
+CREATE TABLE cloud_values_set_aside (
+    key TEXT NOT NULL,
+    value BLOB NOT NULL
+);
+)sql",
 };
 static_assert(std::size(hostSchemaMigrations) == HostDatabase::schemaVersion);
 

@@ -92,6 +92,13 @@ SqliteStatement& SqliteStatement::bind(int index, std::string_view value) {
     return *this;
 }
 
+SqliteStatement& SqliteStatement::bindBlob(int index, std::string_view bytes) {
+    if (const int rc = sqlite3_bind_blob64(statement_, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT);
+        rc != SQLITE_OK)
+        throwSqlite(db_, rc, "cannot bind parameter");
+    return *this;
+}
+
 SqliteStatement& SqliteStatement::bindNull(int index) {
     if (const int rc = sqlite3_bind_null(statement_, index); rc != SQLITE_OK)
         throwSqlite(db_, rc, "cannot bind parameter");
@@ -133,6 +140,12 @@ double SqliteStatement::real(int column) const {
 
 std::string SqliteStatement::text(int column) const {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    return bytes ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+                 : std::string{};
+}
+
+std::string SqliteStatement::blob(int column) const {
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));
     return bytes ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
                  : std::string{};
 }

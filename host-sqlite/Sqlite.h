@@ -66,6 +66,7 @@ public:
         return bind(index, std::string_view(value));
     }
     SqliteStatement& bind(int index, const char* value) { return bind(index, std::string_view(value)); }
+    SqliteStatement& bindBlob(int index, std::string_view bytes);
     SqliteStatement& bindNull(int index);
     template <class T> SqliteStatement& bind(int index, const std::optional<T>& value) {
         return value ? bind(index, *value) : bindNull(index);
@@ -81,6 +82,7 @@ public:
     std::int64_t integer(int column) const;
     double real(int column) const;
     std::string text(int column) const;
+    std::string blob(int column) const;
     std::optional<std::string> optionalText(int column) const;
     std::optional<double> optionalReal(int column) const;
 
