@@ -119,6 +119,24 @@ ReportTransactionList hostTransactionsBetween(SqliteConnection& sql, const DateI
     return out;
 }
 
+// The longest one unit of a repetition can last: a day or week across a clock change, the longest
+// month and year.
+double hostLongestStepSeconds(const RepeatingStep& unit) {
+    constexpr double day = 86400;
+    switch (unit.component) {
+    case CalendarComponent::day:
+        return day + 3600;
+    case CalendarComponent::weekOfYear:
+        return 7 * day + 3600;
+    case CalendarComponent::month:
+        return 31 * day + 3600;
+    case CalendarComponent::year:
+        return 366 * day + 3600;
+    default:
+        return 366 * day + 3600;
+    }
+}
+
 } // namespace
 
 HostOverviewDatabase::HostOverviewDatabase(std::shared_ptr<HostDatabase> database)
@@ -159,12 +177,13 @@ std::vector<Shortcut> HostOverviewDatabase::shortcuts() const {
 std::vector<UpcomingBill> HostOverviewDatabase::bills() const {
     const auto month = hostCurrentMonth();
     const auto calendar = Calendar::current();
+    // Read through the index of the few series: the planner would otherwise walk the date index
+    // over every row before the month's end.
     auto statement = database_->connection().prepare(
-        "SELECT t.id, coalesce(t.payee, t.description, c.name, ''), t.amount_app, t.date, coalesce(c.name, "
-        "''), "
-        "coalesce(c.image_name, ''), a.name, t.currency_code, t.repeat_interval, t.repeat_until "
-        "FROM transactions t JOIN accounts a ON a.id = t.account_id LEFT JOIN categories c ON c.id = "
-        "t.category_id "
+        "SELECT t.id, coalesce(t.payee, t.description, c.name, ''), t.amount_app, t.date, "
+        "coalesce(c.name, ''), coalesce(c.image_name, ''), a.name, t.currency_code, t.repeat_interval, "
+        "t.repeat_until FROM transactions t INDEXED BY transactions_repeating "
+        "JOIN accounts a ON a.id = t.account_id LEFT JOIN categories c ON c.id = t.category_id "
         "WHERE t.repeat_interval IS NOT NULL AND t.is_expense = 1 AND t.is_child_repeating = 0 "
         "AND t.date <= ?2 AND (t.repeat_until IS NULL OR t.repeat_until >= ?1)");
     statement.bind(1, month.start.secondsSinceReferenceDate).bind(2, month.end.secondsSinceReferenceDate);
@@ -177,7 +196,10 @@ std::vector<UpcomingBill> HostOverviewDatabase::bills() const {
         const Date until = statement.isNull(9) ? month.end : std::min(month.end, Date(statement.real(9)));
         const auto unit = step(*interval);
         // Every occurrence counts from the first one, so month ends do not drift (31st, 28th, 28th…).
-        for (int k = 0;; ++k) {
+        // Skipping ahead by the longest a step can last never passes the month's first occurrence.
+        const double longest = hostLongestStepSeconds(unit) * unit.value;
+        const int skipped = first < month.start ? static_cast<int>((month.start - first) / longest) : 0;
+        for (int k = skipped;; ++k) {
             const auto due = calendar.adding(unit.component, k * unit.value, first);
             if (!due || *due > until)
                 break;
