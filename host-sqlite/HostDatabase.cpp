@@ -120,6 +120,21 @@ CREATE TABLE cloud_values_set_aside (
     value BLOB NOT NULL
 );
 )sql",
+    // Payees and tags of the entry screen.
+    R"sql(
+CREATE TABLE payees (
+    id TEXT PRIMARY KEY,
+    name TEXT,
+    display_order INTEGER
+);
+CREATE TABLE tags (
+    id TEXT PRIMARY KEY,
+    name TEXT,
+    order_position INTEGER,
+    last_used REAL
+);
+CREATE INDEX tags_by_name ON tags(name);
+)sql",
 };
 static_assert(std::size(hostSchemaMigrations) == HostDatabase::schemaVersion);
 

@@ -5,8 +5,11 @@
 #include "ZTSwiftUIComponents/host/WidgetCategory.h"
 #include "ZTSwiftUIComponents/host/WidgetGoal.h"
 #include "mocks/MockAccountListStore.h"
+#include "mocks/MockDatabase.h"
+#include "mocks/MockTagDatabase.h"
 #include "platform/Calendar.h"
 #include "platform/Environment.h"
+#include "platform/UUID.h"
 
 #include <algorithm>
 #include <map>
@@ -146,6 +149,12 @@ bool seedDemoData(HostDatabase& database) {
         shortcut.bind(6, s.categoryImageName).bind(7, s.accountName).bind(8, s.currencyCode);
         shortcut.bind(9, s.isDynamic).bind(10, order++).run();
     }
+    auto payee = sql.prepare("INSERT INTO payees (id, name, display_order) VALUES (?1, ?2, ?3)");
+    for (const auto& p : MockDatabase().fetchPayees())
+        payee.bind(1, p->id().value_or(makeUUIDString())).bind(2, p->name()).bind(3, p->displayOrder()).run();
+    auto tag = sql.prepare("INSERT INTO tags (id, name, order_position) VALUES (?1, ?2, ?3)");
+    for (const auto& t : MockTagDatabase().fetchTags())
+        tag.bind(1, t->id().value_or(makeUUIDString())).bind(2, t->name()).bind(3, t->orderPosition()).run();
     database.importTransactions(demoHostTransactions(sql));
     write.commit();
     return true;

@@ -1,11 +1,10 @@
 #include "HostTransactionEntryViewModel.h"
 
+#include "HostPayeeTagStores.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/Theme.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryErrorManager.h"
 #include "ZTSwiftUIComponents/transactions/TransferSourceView.h"
-#include "mocks/MockDatabase.h"
-#include "mocks/MockTagDatabase.h"
 #include "platform/AmountInput.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
@@ -54,7 +53,8 @@ HostTransactionEntryViewModel::HostTransactionEntryViewModel(std::shared_ptr<Hos
     : TransactionEntryContainerViewModel(
           type, {}, nullptr, std::make_shared<TransactionDescriptionViewModel>(std::string{}),
           hostNewRepetition(), excludedArchived(overview->database()->accounts()), std::nullopt,
-          std::make_shared<MockDatabase>(), std::make_shared<MockTagDatabase>(), std::nullopt, false, false,
+          std::make_shared<HostPayeeDatabase>(overview->database()),
+          std::make_shared<HostTagDatabase>(overview->database()), std::nullopt, false, false,
           {TransactionType::expense, TransactionType::income, TransactionType::transferSource}),
       overview_(std::move(overview)) {}
 

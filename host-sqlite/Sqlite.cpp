@@ -105,6 +105,10 @@ SqliteStatement& SqliteStatement::bindNull(int index) {
     return *this;
 }
 
+int SqliteStatement::parameterCount() const {
+    return sqlite3_bind_parameter_count(statement_);
+}
+
 bool SqliteStatement::step() {
     const int rc = sqlite3_step(statement_);
     if (rc == SQLITE_ROW)

@@ -72,6 +72,8 @@ public:
         return value ? bind(index, *value) : bindNull(index);
     }
 
+    int parameterCount() const;
+
     bool step();
     /// Steps once and expects no row (INSERT, UPDATE, DELETE).
     void run();

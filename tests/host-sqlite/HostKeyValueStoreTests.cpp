@@ -90,9 +90,10 @@ TEST_F(HostKeyValueStoreTest, AFileOfTheFirstSchemaIsMigratedWithItsRecords) {
     database->insertAccount(WidgetAccount("acc", "Wallet", 10, AccountType::cash), 0);
     database.reset();
     {
-        // What the first released version left: no key-value tables yet.
+        // What the first version left: none of the tables of the later ones.
         SqliteConnection old(file, SqliteConnection::Mode::readWriteCreate);
-        old.execute("DROP TABLE cloud_values; DROP TABLE cloud_values_set_aside; PRAGMA user_version = 1");
+        old.execute("DROP TABLE cloud_values; DROP TABLE cloud_values_set_aside; DROP TABLE payees; "
+                    "DROP TABLE tags; PRAGMA user_version = 1");
     }
     database = std::make_shared<HostDatabase>(file);
     EXPECT_EQ(database->connection().integer("PRAGMA user_version"), HostDatabase::schemaVersion);
