@@ -69,6 +69,13 @@ bool HostTransactionEntryViewModel::refuse(std::string title, std::string messag
     return false;
 }
 
+bool HostTransactionEntryViewModel::refuseStoring(const HostDatabaseError& error) {
+    console(std::string("Not saved: ") + error.what()); // the developer's detail; the user's text below
+    return refuse(L("Not saved", "Entry banner: storing the transaction failed"),
+                  L("The database did not take the transaction; nothing was changed.",
+                    "Entry banner: storing the transaction failed"));
+}
+
 bool HostTransactionEntryViewModel::save() {
     const AmountField amount(amountText(), formatter.localeIdentifier());
     if (amount.isEmpty())
@@ -98,7 +105,7 @@ bool HostTransactionEntryViewModel::save() {
     try {
         overview_->database()->insertTransaction(t);
     } catch (const HostDatabaseError& e) {
-        return refuse(L("Not saved", "Entry banner: storing the transaction failed"), e.what());
+        return refuseStoring(e);
     }
     lastSaved_ = t.id;
     overview_->dataDidChange();
@@ -127,7 +134,7 @@ bool HostTransactionEntryViewModel::saveTransfer(double amount) {
     try {
         overview_->database()->insertTransfer(out, in);
     } catch (const HostDatabaseError& e) {
-        return refuse(L("Not saved", "Entry banner: storing the transaction failed"), e.what());
+        return refuseStoring(e);
     }
     lastSaved_ = out.id;
     overview_->dataDidChange();

@@ -31,6 +31,7 @@ public:
 
 private:
     bool refuse(std::string title, std::string message);
+    bool refuseStoring(const HostDatabaseError& error);
     bool saveTransfer(double amount);
 
     std::shared_ptr<HostOverviewDatabase> overview_;

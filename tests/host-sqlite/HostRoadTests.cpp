@@ -161,6 +161,23 @@ TEST_F(HostRoadTest, ARefusedEntryKeepsTheFileAndShowsWhy) {
     EXPECT_EQ(overview->database()->transactionCount(), count);
 }
 
+TEST_F(HostRoadTest, AnEntryTheDatabaseRefusesIsShownAndStoresNothing) {
+    HostTransactionEntryViewModel entry(overview);
+    entry.setSelectedAccount(accountNamed(entry, "acc-wallet"));
+    entry.amountText.set("5");
+    // Another window removed the account while this entry was open.
+    overview->database()->connection().execute("DELETE FROM accounts WHERE id = 'acc-wallet'");
+    const auto count = overview->database()->transactionCount();
+    int changes = 0;
+    overview->onDataChanged = [&] { ++changes; };
+    EXPECT_FALSE(entry.save());
+    ASSERT_TRUE(TransactionEntryErrorManager::shared().alert());
+    EXPECT_EQ(TransactionEntryErrorManager::shared().alert()->title, "Not saved");
+    EXPECT_EQ(overview->database()->transactionCount(), count);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(entry.amountText(), "5"); // what was typed stays
+}
+
 TEST_F(HostRoadTest, ARepeatingEntryKeepsItsSeriesAndBecomesABill) {
     HostTransactionEntryViewModel entry(overview);
     entry.setSelectedAccount(accountNamed(entry, "acc-checking"));
