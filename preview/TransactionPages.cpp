@@ -1,5 +1,8 @@
 #include "Gallery.h"
 #include "GalleryHost.h"
+#include "ZTSwiftUIComponents/Location/InlineLocationView.h"
+#include "ZTSwiftUIComponents/Location/InsetLocationView.h"
+#include "ZTSwiftUIComponents/Location/SearchLocationView.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/ReportTransaction.h"
 #include "ZTSwiftUIComponents/host/ZTBaseRepeating.h"
@@ -20,6 +23,7 @@
 #include "ZTSwiftUIComponents/transactions/TransactionPreviewView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionRepeatingSectionView.h"
 #include "mocks/DemoClock.h"
+#include "mocks/DemoPlaces.h"
 #include "mocks/DemoQuickEntryViewModel.h"
 #include "mocks/LoadedOverview.h"
 #include "mocks/MockCategoryPicker.h"
@@ -40,6 +44,10 @@ namespace {
 
 std::shared_ptr<TransactionEntryContainerScreen>
 entryScreen(std::shared_ptr<TransactionEntryContainerViewModel> vm) {
+    // A demo device in Berlin that has not been asked for its position yet: the place row asks.
+    vm->locationManager = std::make_shared<LocationManager>(
+        vm->locationManager ? vm->locationManager->selectedLocation() : std::nullopt,
+        demo::makeDemoLocationServices(LocationAuthorizationStatus::notDetermined));
     auto screen = std::make_shared<TransactionEntryContainerScreen>(
         vm, nullptr, [vm] { return MockCategoryPicker(vm).body(); },
         TransactionEntryContainerScreen::ViewBuilder{},
@@ -229,20 +237,56 @@ Screen transactionDetailsPage(PageContext&) {
     auto vm = std::make_shared<TransactionPreview2022ViewModel>(
         main, nullptr, series, std::nullopt, true, false, [](const std::optional<BaseLocation>&) {},
         makeAppBasedCurrencyFormatter());
-    vm->setLocation(BaseLocation{"demo-place", "StreamBox Store", "Main Street 1",
-                                 Coordinate{40.7128, -74.006}, std::string("store")});
+    vm->setLocation(BaseLocation::from(demo::demoPlaces()[14])); // a shop near the demo user
     const auto sent = std::make_shared<std::vector<std::string>>();
-    const TransactionPreviewView view(
+    TransactionPreviewView view(
         vm, [sent] { sent->push_back("view all"); },
         [sent](const std::string& id) { sent->push_back("open " + id); }, [] { return ui::text(L("None")); },
         [sent](const TransactionEditActionType& action) { sent->push_back(action.description()); },
         [sent] { sent->push_back("stopped"); });
+    view.locationServices = demo::makeDemoLocationServices();
     return [view, sent] {
         std::vector<ui::View> lines;
         for (const auto& line : *sent)
             lines.push_back(ui::text(line).font(ui::Font::caption));
         return ui::vstack({view.body(), ui::vstack(std::move(lines)).id("sentActions")});
     };
+}
+
+// The place row of an entry on its own: tapping it asks for access, then the demo user's place
+// fills in; the sheet searches real places around Berlin's centre.
+Screen placeRowPage(PageContext&) {
+    const auto manager = std::make_shared<LocationManager>(
+        std::nullopt, demo::makeDemoLocationServices(LocationAuthorizationStatus::notDetermined));
+    const InlineLocationView row(manager, [] { return true; });
+    return [manager, row] { return ui::list({ui::section(L("Location"), {row.body()})}); };
+}
+
+// The search as it opens from Hackescher Markt: type "cafe", "bakery" or a name.
+Screen placeSearchPage(PageContext&) {
+    const auto chosen = std::make_shared<std::optional<BaseLocation>>();
+    SearchLocationView search(
+        ui::Binding<std::optional<BaseLocation>>{
+            [chosen] { return *chosen; }, [chosen](const std::optional<BaseLocation>& p) { *chosen = p; }},
+        BaseLocation::from(demo::demoPlaces().front()), demo::makeDemoLocationServices());
+    search.viewModel()->setPoiText("cafe");
+    return [search, chosen] {
+        return ui::vstack(
+            {search.body(),
+             ui::text(*chosen ? (*chosen)->name : L("None")).font(ui::Font::caption).id("chosenPlace")});
+    };
+}
+
+// The card of a chosen place with its map picture.
+Screen placeCardPage(PageContext&) {
+    const auto place =
+        std::make_shared<std::optional<BaseLocation>>(BaseLocation::from(demo::demoPlaces()[5]));
+    const auto services = demo::makeDemoLocationServices();
+    AddLocationMediumSheetView sheet{InsetLocationView(
+        ui::Binding<std::optional<BaseLocation>>{
+            [place] { return *place; }, [place](const std::optional<BaseLocation>& p) { *place = p; }},
+        services)};
+    return [sheet, place] { return sheet.body(); };
 }
 
 Screen markAsTransferPage(PageContext&) {
@@ -274,6 +318,9 @@ std::vector<Page> transactionPages() {
         {"payees", "Payees", payeeListPage},
         {"transaction-details", "Details of a repeating transaction", transactionDetailsPage},
         {"mark-as-transfer", "Mark as Transfer", markAsTransferPage},
+        {"place-row", "Place of a transaction", placeRowPage},
+        {"place-search", "Place search", placeSearchPage},
+        {"place-card", "Place card", placeCardPage},
     };
 }
 

@@ -1,24 +1,28 @@
-// Boost.Geometry 1.74 still includes a header Boost itself marks as deprecated.
-#define BOOST_ALLOW_DEPRECATED_HEADERS
-
 #include "BaseLocation.h"
 
+#include "platform/LocalSearch.h"
+
 #include <array>
-#include <boost/geometry/core/cs.hpp>
-#include <boost/geometry/geometries/point.hpp>
-#include <boost/geometry/strategies/spherical/distance_haversine.hpp>
+#include <cstdio>
 #include <string_view>
 #include <utility>
 
 namespace zt {
 
-double Coordinate::distance(const Coordinate& other) const {
-    namespace bg = boost::geometry;
-    using Point = bg::model::point<double, 2, bg::cs::spherical_equatorial<bg::degree>>;
-    // The mean earth radius, as map services measure short distances.
-    constexpr double earthRadiusMetres = 6371008.8;
-    const bg::strategy::distance::haversine<double> haversine(earthRadiusMetres);
-    return haversine.apply(Point(longitude, latitude), Point(other.longitude, other.latitude));
+BaseLocation BaseLocation::from(const MapItem& item) {
+    BaseLocation place{.id = item.name,
+                       .name = item.name,
+                       .subtitle = item.placemark.addressLine,
+                       .location = item.placemark.location,
+                       .pointOfInterestCategory = item.pointOfInterestCategory};
+    if (place.location) {
+        // Six decimals are about 10 cm: finer than any two places apart.
+        char position[64];
+        std::snprintf(position, sizeof position, "@%.6f,%.6f", place.location->latitude,
+                      place.location->longitude);
+        place.id += position;
+    }
+    return place;
 }
 
 std::string BaseLocation::systemImageName() const {

@@ -1,20 +1,13 @@
 #pragma once
 
+#include "platform/Coordinate.h"
+
 #include <optional>
 #include <string>
 
 namespace zt {
 
-/// A point on the earth in degrees (WGS 84).
-struct Coordinate {
-    double latitude = 0;
-    double longitude = 0;
-
-    bool operator==(const Coordinate&) const = default;
-
-    /// The great-circle distance in metres.
-    double distance(const Coordinate& other) const;
-};
+struct MapItem;
 
 /// The place a transaction was made: a value, identified by `id`. The places subsystem makes
 /// one from each search result or geocoded position (name, address, coordinate and the kind of
@@ -33,6 +26,10 @@ struct BaseLocation {
 
     /// The symbol shown for the place, chosen by its kind; a plain pin for unknown kinds.
     std::string systemImageName() const;
+
+    /// The place of a search result or geocoded position. Its id is made from the name and the
+    /// coordinate, so the same place found twice is the same value.
+    static BaseLocation from(const MapItem& item);
 };
 
 } // namespace zt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextFolding.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,10 +30,6 @@ public:
 private:
     std::string folded_;
 };
-
-/// The text with canonical decomposition, without combining marks and case-folded: the form the
-/// search compares.
-std::string foldedForSearch(std::string_view text);
 
 /// The key-path match operator: a predicate over a root object (or a pointer to one) that reads a
 /// string member or accessor and matches it against searchText, e.g.

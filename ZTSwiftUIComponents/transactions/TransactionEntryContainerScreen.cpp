@@ -1,5 +1,6 @@
 #include "TransactionEntryContainerScreen.h"
 
+#include "ZTSwiftUIComponents/Location/InlineLocationView.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/transactions/AccountSelectorScreen.h"
 #include "ZTSwiftUIComponents/transactions/AmountExpression.h"
@@ -12,7 +13,6 @@
 #include "ZTSwiftUIComponents/transactions/TransactionTypeSegmentedControl.h"
 #include "ZTSwiftUIComponents/transactions/TransferSourceView.h"
 #include "platform/AmountInput.h"
-#include "platform/Console.h"
 #include "platform/Environment.h"
 #include "platform/Feedback.h"
 #include "platform/MainQueue.h"
@@ -28,14 +28,15 @@ using ViewModel = TransactionEntryContainerViewModel;
 struct TransactionEntryContainerScreen::State {
     std::optional<TransactionEntryField> focusedField;
     bool hasAppeared = false;
-    bool locationPressed = false;
+    // The place row with its sheet; none when the model has no place manager.
+    std::optional<InlineLocationView> place;
     ui::ScreenState<ExchangeRateButton::State> exchangeRateButton{};
     // Made when the editor opens, so its lists keep their state while it is shown.
     std::optional<TransactionDescriptionView> descriptionView;
     // The last values seen, so only a real change counts as one.
     TransactionType type = TransactionType::expense;
     std::string amountText{};
-    Subscription typeChanges, amountChanges, accountChanges, alertChanges, placeChanges;
+    Subscription typeChanges, amountChanges, accountChanges, alertChanges;
 
     // The amount field of the entry's kind takes the focus, felt as a tap.
     void focusAmount(TransactionType entryType) {
@@ -98,24 +99,18 @@ TransactionEntryContainerScreen::TransactionEntryContainerScreen(
                 scheduleBannerRemoval(*alert);
         });
     if (const auto& manager = viewModel_->locationManager)
-        state_->placeChanges = manager->currentUserLocation.observe(
-            [weakVm, weakManager =
-                         std::weak_ptr<LocationManager>(manager)](const std::optional<BaseLocation>& place) {
-                const auto vm = weakVm.lock();
-                const auto manager = weakManager.lock();
-                if (!vm || !manager)
-                    return;
-                console("Changed manager.currentLocation: " + (place ? place->name : std::string("none")));
-                // A place the user chose is never replaced by where they happen to be.
-                if (place && !manager->selectedLocation() && vm->isAutomaticLocationEnabled)
-                    manager->selectedLocation.set(*place);
-            });
+        state_->place.emplace(manager, [weakVm] {
+            const auto vm = weakVm.lock();
+            return vm && vm->isAutomaticLocationEnabled;
+        });
 }
 
 void TransactionEntryContainerScreen::onAppear() const {
     if (state_->hasAppeared)
         return;
     state_->hasAppeared = true;
+    if (viewModel_->locationManager)
+        viewModel_->locationManager->start();
     MainQueue::main().asyncAfter(0.3,
                                  state_.action([weakVm = std::weak_ptr<ViewModel>(viewModel_)](State& s) {
                                      if (const auto vm = weakVm.lock())
@@ -230,12 +225,9 @@ ui::View TransactionEntryContainerScreen::detailsSection() const {
 }
 
 ui::View TransactionEntryContainerScreen::placeSection() const {
-    const auto& manager = viewModel_->locationManager;
-    const auto& place = manager ? manager->selectedLocation() : std::optional<BaseLocation>{};
-    auto open = state_.setter(&State::locationPressed, true);
-    auto row = place ? ui::button(place->name, place->systemImageName(), std::move(open))
-                     : ui::button(L("Add location"), "mappin.circle", std::move(open));
-    return std::move(row).disabled(!manager).id("placeRow");
+    if (state_->place)
+        return state_->place->body();
+    return ui::button(L("Add location"), "mappin.circle", [] {}).disabled().id("placeRow");
 }
 
 ui::View TransactionEntryContainerScreen::sheets() const {
@@ -302,30 +294,6 @@ ui::View TransactionEntryContainerScreen::sheets() const {
                                ui::bind(vm, &ViewModel::isNewAccountModal).set,
                                content(vm->isNewAccountModal() && accountEntryScreen_,
                                        [&] { return accountEntryScreen_(vm->newAccountWithGroupId()); })));
-    sheets.push_back(
-        ui::sheet(L("Add location"), state_->locationPressed, state_.binding(&State::locationPressed),
-                  content(state_->locationPressed && vm->locationManager, [&] {
-                      const auto manager = vm->locationManager;
-                      std::vector<ui::View> rows;
-                      if (const auto& current = manager->currentUserLocation())
-                          rows.push_back(ui::button(current->name, current->systemImageName(),
-                                                    state_.action([manager, place = *current](State& s) {
-                                                        manager->selectedLocation.set(place);
-                                                        s.locationPressed = false;
-                                                    }))
-                                             .id("currentPlace"));
-                      else
-                          rows.push_back(ui::text(L("Your current location is not known yet.")).secondary());
-                      if (manager->selectedLocation())
-                          rows.push_back(ui::button(L("Remove location"), "trash.circle",
-                                                    state_.action([manager](State& s) {
-                                                        manager->selectedLocation.set(std::nullopt);
-                                                        s.locationPressed = false;
-                                                    }))
-                                             .role(ui::ButtonRole::destructive)
-                                             .id("removePlace"));
-                      return ui::list({ui::section(std::move(rows))});
-                  })));
     return ui::group(std::move(sheets));
 }
 

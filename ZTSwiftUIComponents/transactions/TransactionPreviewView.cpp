@@ -1,9 +1,10 @@
 #include "TransactionPreviewView.h"
 
+#include "ZTSwiftUIComponents/Location/InsetLocationView.h"
+#include "ZTSwiftUIComponents/Location/SearchLocationView.h"
 #include "ZTSwiftUIComponents/transactions/ParentRepeatingSectionView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionGeneralSectionView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionHeaderView.h"
-#include "ZTSwiftUIComponents/transactions/TransactionLocationSectionView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionRepeatingSectionView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionShortcutSectionView.h"
 #include "platform/Console.h"
@@ -15,7 +16,9 @@ namespace zt {
 
 struct TransactionPreviewView::State {
     bool isExcludedFromCalculations = false;
-    bool isRemoveLocationPresented = false;
+    // The place card keeps its map picture; the search what is typed while it is open.
+    std::optional<InsetLocationView> placeCard;
+    std::optional<SearchLocationView> placeSearch;
     // The last values seen, so only a real change is reported.
     bool hasShortcut = false;
     bool isDynamic = false;
@@ -134,7 +137,7 @@ ui::View TransactionPreviewView::repeatingPart() const {
 
 ui::View TransactionPreviewView::body() const {
     const auto vm = viewModel_;
-    const auto& s = *state_;
+    auto& s = *state_;
     const auto& t = *vm->transaction();
     using Kind = TransactionEditActionType::Kind;
     const std::weak_ptr<State> weak = state_;
@@ -161,18 +164,19 @@ ui::View TransactionPreviewView::body() const {
              if (perform)
                  perform(TransactionEditActionType::excludeFromCalculation(isOn));
          }).id("excludeFromCalculation")}));
-    const auto openSearch = placeSearch ? std::function<void()>([vm] { vm->isLocationModalActive.set(true); })
-                                        : std::function<void()>{};
-    sections.push_back(TransactionLocationSectionView{
-        L("Location"), L("Tap on the map to edit the location"), vm->location(), s.isRemoveLocationPresented,
-        [weak](bool shown) {
-            if (const auto st = weak.lock())
-                st->isRemoveLocationPresented = shown;
-        },
-        openSearch,
-        [vm] {
-            vm->setLocation(std::nullopt);
-        }}.body());
+    const std::function<void()> openSearch = [vm] { vm->isLocationModalActive.set(true); };
+    const ui::Binding<std::optional<BaseLocation>> place{[vm] { return vm->location(); },
+                                                         [vm](const std::optional<BaseLocation>& chosen) {
+                                                             vm->setLocation(chosen);
+                                                             vm->isLocationModalActive.set(false);
+                                                         }};
+    if (!s.placeCard)
+        s.placeCard.emplace(place, locationServices);
+    auto card = *s.placeCard;
+    card.onEdit = openSearch;
+    sections.push_back(ui::section(L("Location"), {card.body()},
+                                   vm->location() ? L("Tap on the map to edit the location") : "")
+                           .id("location"));
     sections.push_back(ui::section(L("Attachment"), {attachmentView_ ? attachmentView_() : ui::group()},
                                    L("Accepted files: .pdf, .jpg, .png"))
                            .id("attachment"));
@@ -196,8 +200,7 @@ ui::View TransactionPreviewView::body() const {
     item("editDate", L("Date"), "calendar", sender(TransactionEditActionType::plain(Kind::date)));
     item("editAmount", L("Amount"), "dollarsign.circle",
          sender(TransactionEditActionType::plain(Kind::amount)));
-    if (placeSearch)
-        item("editLocation", L("Location"), "mappin.and.ellipse", openSearch);
+    item("editLocation", L("Location"), "mappin.and.ellipse", openSearch);
     item("delete", L("Delete"), "trash", [vm] { vm->isDeleteConfirmation.set(true); });
     item("edit", L("Edit"), "", sender(TransactionEditActionType::plain(Kind::edit)));
 
@@ -209,19 +212,23 @@ ui::View TransactionPreviewView::body() const {
                  .role(ui::ButtonRole::destructive),
              ui::button(L("Cancel"), [] {}).role(ui::ButtonRole::cancel)})
             .id("deleteConfirmation"));
-    if (placeSearch) {
-        std::vector<ui::View> search;
-        if (vm->isLocationModalActive())
-            search.push_back(placeSearch(
-                ui::Binding<std::optional<BaseLocation>>{[vm] { return vm->location(); },
-                                                         [vm](const std::optional<BaseLocation>& place) {
-                                                             vm->setLocation(place);
-                                                             vm->isLocationModalActive.set(false);
-                                                         }}));
-        content.push_back(ui::sheet(
-            L("Search Location"), vm->isLocationModalActive(),
-            [vm](bool shown) { vm->isLocationModalActive.set(shown); }, std::move(search)));
+    std::vector<ui::View> search;
+    if (!vm->isLocationModalActive()) {
+        s.placeSearch.reset();
+    } else if (placeSearch) {
+        search.push_back(placeSearch(place));
+    } else {
+        if (!s.placeSearch) {
+            const auto& current = vm->location();
+            s.placeSearch.emplace(place, std::nullopt, locationServices,
+                                  current ? current->location : std::optional<Coordinate>{});
+            s.placeSearch->dismiss = [vm] { vm->isLocationModalActive.set(false); };
+        }
+        search.push_back(s.placeSearch->body());
     }
+    content.push_back(ui::sheet(
+        L("Search Location"), vm->isLocationModalActive(),
+        [vm](bool shown) { vm->isLocationModalActive.set(shown); }, std::move(search)));
     return ui::group({ui::navigationTitle(L("Details"), std::move(content))})
         .id("transactionPreviewCustomization");
 }

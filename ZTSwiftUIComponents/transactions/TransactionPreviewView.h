@@ -4,6 +4,7 @@
 #include "ZTSwiftUIComponents/transactions/StopRepeatingView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEditActionType.h"
 #include "ZTSwiftUIComponents/transactions/TransactionPreview2022ViewModel.h"
+#include "platform/LocationServices.h"
 #include "platform/ui/Binding.h"
 #include "platform/ui/View.h"
 
@@ -32,8 +33,11 @@ public:
     TransactionPreviewView(std::shared_ptr<TransactionPreview2022ViewModel> viewModel,
                            std::function<ui::View()> attachmentView);
 
-    /// Offers "Add location" and editing a place; without it the place can only be removed.
+    /// The host's own place search, if it has one; without it the library's search over
+    /// locationServices, centred on the transaction's place.
     PlaceSearchBuilder placeSearch;
+    /// Where the place card's map and the library's search come from.
+    std::shared_ptr<LocationServices> locationServices = LocationServices::current();
 
     ui::View body() const;
 

@@ -6,6 +6,7 @@
 #include "platform/ui/TextRenderer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -82,6 +83,7 @@ public:
                        [&](const ProgressBar& p) { progressBar(v, p); },
                        [&](const ProgressRing& p) { progressRing(v, p); },
                        [&](const Chart& c) { chart(v, c); },
+                       [&](const Picture& p) { picture(v, p); },
                        [&](const Card& c) {
                            container(v, "div", c.highlighted ? "zt-card zt-highlighted" : "zt-card", address);
                        },
@@ -396,6 +398,29 @@ private:
     }
     static std::string stroke(const std::optional<Color>& c) {
         return c ? " style=\"stroke:" + HtmlRenderer::cssColor(*c) + '"' : std::string{};
+    }
+
+    // An image element rather than inline markup: a picture drawn elsewhere can carry no script
+    // into the page, and its ids cannot clash with the page's.
+    void picture(const View& v, const Picture& p) {
+        out_ += "<img class=\"zt-picture\"";
+        if (!v.identifier().empty())
+            attribute("id", v.identifier());
+        attribute("alt", v.accessibilityLabel().empty() ? p.description : v.accessibilityLabel());
+        std::string uri = "data:image/svg+xml;charset=utf-8,";
+        static constexpr char hex[] = "0123456789ABCDEF";
+        for (const char c : p.svg) {
+            const auto u = static_cast<unsigned char>(c);
+            if (std::isalnum(u) || std::string_view(" -_.~=:/;,()").find(c) != std::string_view::npos) {
+                uri += c;
+            } else {
+                uri += '%';
+                uri += hex[u >> 4];
+                uri += hex[u & 15];
+            }
+        }
+        attribute("src", uri);
+        out_ += '>';
     }
 
     void markTitle(const ChartMark& m) {

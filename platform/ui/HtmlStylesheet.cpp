@@ -114,6 +114,7 @@ std::string_view HtmlRenderer::stylesheet() {
 .zt-progress-ring .zt-fill { fill: none; }
 .zt-chart { margin: 0; width: 100%; }
 .zt-chart svg { width: 100%; height: auto; display: block; overflow: visible; }
+.zt-picture { display: block; width: 100%; height: auto; border-radius: 10px; }
 .zt-axis { stroke: var(--zt-separator); stroke-width: 1; }
 .zt-rule { stroke-width: 1.5; stroke-dasharray: 4 3; }
 .zt-line { stroke-width: 2.5; stroke-linejoin: round; stroke-linecap: round; }

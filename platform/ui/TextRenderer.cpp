@@ -209,6 +209,7 @@ std::string TextRenderer::describe(const View& view) {
                    [&](const ProgressBar& p) { line.word(number(p.value)).color(p.color); },
                    [&](const ProgressRing& p) { line.word(number(p.value)).color(p.color); },
                    [&](const Chart&) {},
+                   [&](const Picture& p) { line.quoted(p.description); },
                    [&](const Card& c) { line.flagIf(c.highlighted, "highlighted"); },
                    [&](const Stack&) {},
                    [&](const Grid& g) { line.word("columns").word(std::to_string(g.columns)); },

@@ -258,6 +258,10 @@ View chart(std::vector<ChartMark> marks) {
     return View(Chart{std::move(marks)});
 }
 
+View picture(std::string svg, std::string description) {
+    return View(Picture{std::move(svg), std::move(description)});
+}
+
 View card(std::vector<View> content, bool highlighted) {
     return View(Card{highlighted}, std::move(content));
 }

@@ -200,6 +200,14 @@ struct Chart {
     std::vector<ChartMark> marks{};
 };
 
+/// A still picture drawn elsewhere (a map snapshot), as an SVG document; description says what it
+/// shows to those who cannot see it.
+struct Picture {
+    static constexpr std::string_view kindName = "picture";
+    std::string svg{};
+    std::string description{};
+};
+
 /// The rounded frame every card sits in.
 struct Card {
     static constexpr std::string_view kindName = "card";
@@ -262,9 +270,10 @@ struct EmptyState {
 /// A node of the tree: a payload of one kind, children, and what every node can carry.
 class View {
 public:
-    using Node = std::variant<NavigationTitle, List, Section, Row, Group, Text, Label, Image, Button, Toggle,
-                              Picker, DatePicker, TextField, ProgressBar, ProgressRing, Chart, Card, Stack,
-                              Grid, Spacer, Divider, Sheet, ConfirmationDialog, ToolbarItem, EmptyState>;
+    using Node =
+        std::variant<NavigationTitle, List, Section, Row, Group, Text, Label, Image, Button, Toggle, Picker,
+                     DatePicker, TextField, ProgressBar, ProgressRing, Chart, Picture, Card, Stack, Grid,
+                     Spacer, Divider, Sheet, ConfirmationDialog, ToolbarItem, EmptyState>;
 
     View(Node node, std::vector<View> children = {});
 
@@ -360,6 +369,7 @@ View amountField(std::string placeholder, const AmountField& field,
 View progressBar(double value);
 View progressRing(double value);
 View chart(std::vector<ChartMark> marks);
+View picture(std::string svg, std::string description);
 
 View card(std::vector<View> content, bool highlighted = false);
 View vstack(std::vector<View> children);

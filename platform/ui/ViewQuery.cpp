@@ -72,6 +72,7 @@ void collectTexts(const View& view, bool forMatching, bool includeDismissed, std
                    [&](const ProgressBar&) {},
                    [&](const ProgressRing&) {},
                    [&](const Chart&) {},
+                   [&](const Picture&) {},
                    [&](const Card&) {},
                    [&](const Stack&) {},
                    [&](const Grid&) {},

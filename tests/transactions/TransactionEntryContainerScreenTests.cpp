@@ -237,14 +237,19 @@ TEST_F(TransactionEntryScreenTest, TheCurrentPlaceFillsInOnlyWhileNothingIsChose
     manager.selectedLocation.set(BaseLocation{"p0", "Chosen", "", std::nullopt, std::nullopt});
     manager.currentUserLocation.set(BaseLocation{"p2", "Cafe", "", std::nullopt, "cafe"});
     EXPECT_EQ(manager.selectedLocation()->id, "p0");
+    // The chosen place's card: removing asks first, then the search offers the current place.
     ui::press(screen.body(), ui::byId("placeRow"));
-    ui::press(screen.body(), ui::byId("currentPlace"));
-    EXPECT_EQ(manager.selectedLocation()->id, "p2");
-    ui::press(screen.body(), ui::byId("placeRow"));
-    ui::press(screen.body(), "Remove location");
+    ui::press(screen.body(), ui::byId("removeLocation"));
+    ui::press(ui::find(screen.body(), ui::byId("removeLocationConfirmation")), "Delete");
     EXPECT_FALSE(manager.selectedLocation());
+    ui::press(screen.body(), ui::byId("addLocation"));
+    ui::press(screen.body(), ui::byId("currentPlace"));
+    ui::press(screen.body(), "Select");
+    EXPECT_EQ(manager.selectedLocation()->id, "p2");
+    EXPECT_FALSE(ui::exists(screen.body(), ui::byId("placeSearchField"))) << "choosing closes the sheet";
 
     vm->isAutomaticLocationEnabled = false;
+    manager.selectedLocation.set(std::nullopt);
     manager.currentUserLocation.set(BaseLocation{"p3", "Bar", "", std::nullopt, std::nullopt});
     EXPECT_FALSE(manager.selectedLocation());
 }

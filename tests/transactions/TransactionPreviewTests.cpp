@@ -2,6 +2,7 @@
 #include "ZTSwiftUIComponents/transactions/MarkAsTransferScreen.h"
 #include "ZTSwiftUIComponents/transactions/TransactionHeaderView.h"
 #include "ZTSwiftUIComponents/transactions/TransactionPreviewView.h"
+#include "mocks/DemoPlaces.h"
 #include "platform/Console.h"
 #include "platform/ui/ViewQuery.h"
 #include "support/PinnedEnvironment.h"
@@ -200,6 +201,27 @@ TEST_F(TransactionPreviewTest, RemovingThePlaceAsksFirstThenReportsNone) {
     ui::press(ui::find(body, ui::byId("removeLocationConfirmation")), "Delete");
     EXPECT_THAT(calls, ElementsAre("location Bakery", "location none"));
     EXPECT_FALSE(vm->location().has_value());
+}
+
+TEST_F(TransactionPreviewTest, TheLocationToolItemSearchesAroundThePlaceAndReportsTheChoice) {
+    const auto vm = model();
+    const auto here = BaseLocation::from(demo::demoPlaces().front());
+    vm->setLocation(here);
+    auto view = screen(vm);
+    view.locationServices = demo::makeDemoLocationServices();
+    queue().runUntilIdle();
+    EXPECT_TRUE(ui::exists(view.body(), ui::byId("locationMap")));
+    ui::press(ui::find(view.body(), ui::byId("editLocation")), "Location");
+    ui::typeText(view.body(), ui::byId("placeSearchField"), "Pergamon");
+    queue().runUntilIdle();
+    ui::press(view.body(), "Pergamonmuseum");
+    ui::press(view.body(), "Select");
+    EXPECT_THAT(calls, ElementsAre("location Hackescher Markt", "location Pergamonmuseum"));
+    EXPECT_FALSE(vm->isLocationModalActive());
+    EXPECT_THAT(sent, IsEmpty()) << "a place is no edit action";
+
+    ui::press(ui::find(view.body(), ui::byId("editLocation")), "Location"); // a fresh search
+    EXPECT_EQ(ui::findAs<ui::TextField>(view.body(), ui::byId("placeSearchField")).text, "");
 }
 
 TEST_F(TransactionPreviewTest, HeaderShowsTheOriginalCurrencyAmountInItsOwnFormat) {
