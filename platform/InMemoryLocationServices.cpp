@@ -135,29 +135,17 @@ private:
     bool updating_ = false;
 };
 
-class MemoryGeocoder : public Geocoder, public std::enable_shared_from_this<MemoryGeocoder> {
+// One request at a time, answered later on the main queue; a new request, or cancel(), ends the
+// one in flight, whose completion then runs with a cancellation.
+template <class Self, class Completion> class MemoryRequestSlot : public std::enable_shared_from_this<Self> {
 public:
-    explicit MemoryGeocoder(std::weak_ptr<InMemoryLocationServices::World> world)
+    explicit MemoryRequestSlot(std::weak_ptr<InMemoryLocationServices::World> world)
         : world_(std::move(world)) {}
 
-    void reverseGeocodeLocation(const Coordinate& location, Completion completion) override {
-        cancelGeocode();
-        const auto world = world_.lock();
-        if (world)
-            ++world->geocodingRequests;
-        pending_ = std::move(completion);
-        const auto ticket = ++generation_;
-        postLocationAnswer([weak = weak_from_this(), ticket, location] {
-            const auto self = weak.lock();
-            if (!self || self->generation_ != ticket || !self->pending_)
-                return;
-            auto completion = std::exchange(self->pending_, {});
-            const auto [placemarks, error] = self->answer(location);
-            completion(placemarks, error);
-        });
-    }
+protected:
+    bool hasPendingRequest() const { return static_cast<bool>(pending_); }
 
-    void cancelGeocode() override {
+    void endPendingRequest() {
         if (!pending_)
             return;
         ++generation_;
@@ -165,7 +153,44 @@ public:
             [completion = std::exchange(pending_, {})] { completion({}, locationCancellationError()); });
     }
 
-    bool isGeocoding() const override { return static_cast<bool>(pending_); }
+    // answer(self, completion) runs later unless the request was ended meanwhile.
+    template <class Answer> void beginRequest(Completion completion, Answer answer) {
+        endPendingRequest();
+        pending_ = std::move(completion);
+        const auto ticket = ++generation_;
+        postLocationAnswer([weak = this->weak_from_this(), ticket, answer = std::move(answer)] {
+            const auto self = weak.lock();
+            if (!self)
+                return;
+            MemoryRequestSlot& slot = *self;
+            if (slot.generation_ != ticket || !slot.pending_)
+                return;
+            answer(*self, std::exchange(slot.pending_, {}));
+        });
+    }
+
+    std::weak_ptr<InMemoryLocationServices::World> world_;
+
+private:
+    Completion pending_;
+    std::uint64_t generation_ = 0;
+};
+
+class MemoryGeocoder : public Geocoder, public MemoryRequestSlot<MemoryGeocoder, Geocoder::Completion> {
+public:
+    using MemoryRequestSlot::MemoryRequestSlot;
+
+    void reverseGeocodeLocation(const Coordinate& location, Completion completion) override {
+        if (const auto world = world_.lock())
+            ++world->geocodingRequests;
+        beginRequest(std::move(completion), [location](MemoryGeocoder& self, const Completion& done) {
+            const auto [placemarks, error] = self.answer(location);
+            done(placemarks, error);
+        });
+    }
+
+    void cancelGeocode() override { endPendingRequest(); }
+    bool isGeocoding() const override { return hasPendingRequest(); }
 
 private:
     std::pair<std::vector<Placemark>, std::optional<LocationServiceError>>
@@ -189,53 +214,30 @@ private:
             return {{}, LocationServiceError{"No address is known for this position.", false}};
         return {{nearest->placemark}, std::nullopt};
     }
-
-    std::weak_ptr<InMemoryLocationServices::World> world_;
-    Completion pending_;
-    std::uint64_t generation_ = 0;
 };
 
-class MemoryLocalSearch : public LocalSearch, public std::enable_shared_from_this<MemoryLocalSearch> {
+class MemoryLocalSearch : public LocalSearch,
+                          public MemoryRequestSlot<MemoryLocalSearch, LocalSearch::Completion> {
 public:
-    explicit MemoryLocalSearch(std::weak_ptr<InMemoryLocationServices::World> world)
-        : world_(std::move(world)) {}
+    using MemoryRequestSlot::MemoryRequestSlot;
 
     void start(const LocalSearchRequest& request, Completion completion) override {
-        cancel();
         if (const auto world = world_.lock())
             world->searches.push_back(request);
-        pending_ = std::move(completion);
-        const auto ticket = ++generation_;
-        postLocationAnswer([weak = weak_from_this(), ticket, request] {
-            const auto self = weak.lock();
-            if (!self || self->generation_ != ticket || !self->pending_)
-                return;
-            auto completion = std::exchange(self->pending_, {});
-            const auto world = self->world_.lock();
+        beginRequest(std::move(completion), [request](MemoryLocalSearch& self, const Completion& done) {
+            const auto world = self.world_.lock();
             if (!world)
-                completion(std::nullopt, LocationServiceError{"The location service is gone.", false});
+                done(std::nullopt, LocationServiceError{"The location service is gone.", false});
             else if (world->searchFailure)
-                completion(std::nullopt, world->searchFailure);
+                done(std::nullopt, world->searchFailure);
             else if (foldedPlaceWords(request.naturalLanguageQuery).empty())
-                completion(std::nullopt, LocationServiceError{"The search has no query.", false});
+                done(std::nullopt, LocationServiceError{"The search has no query.", false});
             else
-                completion(matchingPlaces(world->places, request), std::nullopt);
+                done(matchingPlaces(world->places, request), std::nullopt);
         });
     }
 
-    void cancel() override {
-        if (!pending_)
-            return;
-        ++generation_;
-        postLocationAnswer([completion = std::exchange(pending_, {})] {
-            completion(std::nullopt, locationCancellationError());
-        });
-    }
-
-private:
-    std::weak_ptr<InMemoryLocationServices::World> world_;
-    Completion pending_;
-    std::uint64_t generation_ = 0;
+    void cancel() override { endPendingRequest(); }
 };
 
 // A plain map: paper, a street grid that stays put as the region moves, the known places as dots.
@@ -269,45 +271,25 @@ std::string drawPlainMap(const MapSnapshot& snapshot, const std::vector<MapItem>
 }
 
 class MemoryMapSnapshotter : public MapSnapshotter,
-                             public std::enable_shared_from_this<MemoryMapSnapshotter> {
+                             public MemoryRequestSlot<MemoryMapSnapshotter, MapSnapshotter::Completion> {
 public:
-    explicit MemoryMapSnapshotter(std::weak_ptr<InMemoryLocationServices::World> world)
-        : world_(std::move(world)) {}
+    using MemoryRequestSlot::MemoryRequestSlot;
 
     void start(const MapSnapshotOptions& options, Completion completion) override {
-        cancel();
-        pending_ = std::move(completion);
-        const auto ticket = ++generation_;
-        postLocationAnswer([weak = weak_from_this(), ticket, options] {
-            const auto self = weak.lock();
-            if (!self || self->generation_ != ticket || !self->pending_)
-                return;
-            auto completion = std::exchange(self->pending_, {});
-            const auto world = self->world_.lock();
+        beginRequest(std::move(completion), [options](MemoryMapSnapshotter& self, const Completion& done) {
+            const auto world = self.world_.lock();
             if (!world)
-                return completion(std::nullopt, LocationServiceError{"The location service is gone.", false});
+                return done(std::nullopt, LocationServiceError{"The location service is gone.", false});
             if (world->snapshotFailure)
-                return completion(std::nullopt, world->snapshotFailure);
+                return done(std::nullopt, world->snapshotFailure);
             if (!(options.width > 0 && options.height > 0))
-                return completion(std::nullopt, LocationServiceError{"The picture has no size.", false});
+                return done(std::nullopt, LocationServiceError{"The picture has no size.", false});
             const MapSnapshot blank(options, {});
-            completion(MapSnapshot(options, drawPlainMap(blank, world->places)), std::nullopt);
+            done(MapSnapshot(options, drawPlainMap(blank, world->places)), std::nullopt);
         });
     }
 
-    void cancel() override {
-        if (!pending_)
-            return;
-        ++generation_;
-        postLocationAnswer([completion = std::exchange(pending_, {})] {
-            completion(std::nullopt, locationCancellationError());
-        });
-    }
-
-private:
-    std::weak_ptr<InMemoryLocationServices::World> world_;
-    Completion pending_;
-    std::uint64_t generation_ = 0;
+    void cancel() override { endPendingRequest(); }
 };
 
 } // namespace

@@ -10,25 +10,29 @@ namespace zt {
 
 namespace {
 
+// The manager's chosen place, held weakly: sheets kept after the screen write nothing.
+ui::Binding<std::optional<BaseLocation>> chosenPlaceBinding(const std::shared_ptr<LocationManager>& manager) {
+    const std::weak_ptr<LocationManager> weakManager = manager;
+    return {[weakManager] {
+                const auto m = weakManager.lock();
+                return m ? m->selectedLocation() : std::nullopt;
+            },
+            [weakManager](const std::optional<BaseLocation>& place) {
+                if (const auto m = weakManager.lock())
+                    m->selectedLocation.set(place);
+            }};
+}
+
 // The search for the sheet: it writes the chosen place and closes the sheet.
 template <class StateT>
 SearchLocationView makePlaceSearch(const std::shared_ptr<LocationManager>& manager,
                                    std::weak_ptr<StateT> state) {
-    const std::weak_ptr<LocationManager> weakManager = manager;
     const auto close = weakCallback(std::move(state), [](StateT& s) {
         s.isSheetPresented = false;
         s.search.reset();
     });
-    SearchLocationView search(
-        ui::Binding<std::optional<BaseLocation>>{[weakManager] {
-                                                     const auto m = weakManager.lock();
-                                                     return m ? m->selectedLocation() : std::nullopt;
-                                                 },
-                                                 [weakManager](const std::optional<BaseLocation>& place) {
-                                                     if (const auto m = weakManager.lock())
-                                                         m->selectedLocation.set(place);
-                                                 }},
-        manager->currentUserLocation(), manager->services());
+    SearchLocationView search(chosenPlaceBinding(manager), manager->currentUserLocation(),
+                              manager->services());
     search.dismiss = close;
     return search;
 }
@@ -82,17 +86,7 @@ ui::View InlineLocationView::sheetContent() const {
     if (state_->search)
         return state_->search->body();
     if (!state_->card) {
-        const std::weak_ptr<LocationManager> weakManager = manager_;
-        state_->card.emplace(
-            ui::Binding<std::optional<BaseLocation>>{[weakManager] {
-                                                         const auto m = weakManager.lock();
-                                                         return m ? m->selectedLocation() : std::nullopt;
-                                                     },
-                                                     [weakManager](const std::optional<BaseLocation>& place) {
-                                                         if (const auto m = weakManager.lock())
-                                                             m->selectedLocation.set(place);
-                                                     }},
-            manager_->services());
+        state_->card.emplace(chosenPlaceBinding(manager_), manager_->services());
         state_->card->onEdit = state_.action([manager = manager_, state = state_.weak()](State& s) {
             s.search = makePlaceSearch(manager, state);
         });
