@@ -1,5 +1,6 @@
 #include "host-sqlite/HostDatabase.h"
 #include "host-sqlite/HostOverviewDatabase.h"
+#include "host-sqlite/HostUserDefaults.h"
 #include "mocks/DemoClock.h"
 #include "platform/ui/ViewQuery.h"
 #include "preview/Gallery.h"
@@ -55,6 +56,16 @@ TEST_F(GalleryDatabaseTest, AnExpenseEnteredOnThePageIsThereAfterARestart) {
     ASSERT_TRUE(saved.step());
     EXPECT_EQ(saved.integer(0), 1);
     EXPECT_NEAR(HostOverviewDatabase(database).netWorth(), worthBefore - 42.5, 1e-9);
+}
+
+TEST_F(GalleryDatabaseTest, PagesOnADatabaseShareTheUserDefaultsKeptBesideIt) {
+    useGalleryDatabase(openGalleryDatabase(file));
+    galleryUserDefaults()->set("visibleAccountsInAccountCard", 2);
+    EXPECT_EQ(galleryUserDefaults()->integer("visibleAccountsInAccountCard", 5), 2);
+    EXPECT_EQ(FileUserDefaults(hostUserDefaultsPath(file)).integer("visibleAccountsInAccountCard", 5), 2);
+
+    useGalleryDatabase(nullptr); // the demo stores start from nothing each time
+    EXPECT_EQ(galleryUserDefaults()->integer("visibleAccountsInAccountCard", 5), 5);
 }
 
 TEST_F(GalleryDatabaseTest, AFileTheHostCannotUseIsRefusedUnchanged) {
