@@ -68,6 +68,25 @@ TEST_F(GalleryDatabaseTest, PagesOnADatabaseShareTheUserDefaultsKeptBesideIt) {
     EXPECT_EQ(galleryUserDefaults()->integer("visibleAccountsInAccountCard", 5), 5);
 }
 
+TEST_F(GalleryDatabaseTest, TheCategoriesPageShowsTheCategoriesOfTheFile) {
+    auto database = openGalleryDatabase(file);
+    database->connection()
+        .prepare(
+            "UPDATE categories SET name = ?1 WHERE id = (SELECT id FROM categories WHERE type = 'expense' "
+            "ORDER BY sort_order LIMIT 1)")
+        .bind(1, "Kept in the file")
+        .run();
+    useGalleryDatabase(database);
+    const auto screen = page("categories").make(context);
+    pinned.queue->drain();
+    EXPECT_TRUE(ui::exists(screen(), ui::byText("Kept in the file")));
+
+    useGalleryDatabase(nullptr); // the demo page knows nothing of the file
+    const auto demo = page("categories").make(context);
+    pinned.queue->drain();
+    EXPECT_FALSE(ui::exists(demo(), ui::byText("Kept in the file")));
+}
+
 TEST_F(GalleryDatabaseTest, AFileTheHostCannotUseIsRefusedUnchanged) {
     test::TemporaryDirectory::write(file, "not a database");
     EXPECT_THROW(openGalleryDatabase(file), HostDatabaseError);
