@@ -10,7 +10,6 @@
 #include "platform/MainQueue.h"
 #include "platform/NumberFormatter.h"
 #include "platform/StringTable.h"
-#include "platform/UserDefaults.h"
 
 #include <utility>
 
@@ -22,10 +21,6 @@ template <class T> void deliverOnMain(OverviewDatabase::Completion<T> completion
     MainQueue::main().async([completion = std::move(completion), value = std::move(value)]() mutable {
         completion(std::move(value));
     });
-}
-
-int storedCardCount(const char* key, int fallback) {
-    return static_cast<int>(Environment::current().userDefaults().integer(key, fallback));
 }
 
 // The current month, from its first instant to its last second.
@@ -140,8 +135,7 @@ double hostLongestStepSeconds(const RepeatingStep& unit) {
 } // namespace
 
 HostOverviewDatabase::HostOverviewDatabase(std::shared_ptr<HostDatabase> database)
-    : database_(std::move(database)), visibleAccounts_(storedCardCount(visibleAccountsKey, 5)),
-      visibleShortcuts_(storedCardCount(visibleShortcutsKey, 4)) {
+    : database_(std::move(database)) {
     refreshCachedFigures();
 }
 
@@ -214,14 +208,12 @@ std::vector<UpcomingBill> HostOverviewDatabase::bills() const {
 
 void HostOverviewDatabase::setVisibleAccountsInAccountCard(int count) {
     objectWillChange.notify();
-    visibleAccounts_ = count;
-    Environment::current().userDefaults().set(visibleAccountsKey, count);
+    cardCounts_.setVisibleAccounts(count);
 }
 
 void HostOverviewDatabase::setVisibleShortcutsInShortcutCard(int count) {
     objectWillChange.notify();
-    visibleShortcuts_ = count;
-    Environment::current().userDefaults().set(visibleShortcutsKey, count);
+    cardCounts_.setVisibleShortcuts(count);
 }
 
 void HostOverviewDatabase::calculateNetWorth() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HostDatabase.h"
+#include "ZTSwiftUIComponents/overview/OverviewCardCounts.h"
 #include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
 
 #include <memory>
@@ -12,8 +13,6 @@ namespace zt {
 /// the calendar month of the environment's now. Results arrive on the main queue.
 class HostOverviewDatabase : public OverviewDatabase {
 public:
-    static constexpr const char* visibleAccountsKey = "visibleAccountsInAccountCard";
-    static constexpr const char* visibleShortcutsKey = "visibleShortcutsInShortcutCard";
     /// The user's daily-limit choice, kept in the database's settings.
     static constexpr const char* dailyLimitAmountKey = "dailyLimitAmount";
     static constexpr const char* dailyLimitTypeKey = "dailyLimitCalculationType";
@@ -27,9 +26,9 @@ public:
     std::vector<Shortcut> shortcuts() const override;
     /// Each occurrence of a repeating expense that falls in the current month.
     std::vector<UpcomingBill> bills() const override;
-    int visibleAccountsInAccountCard() const override { return visibleAccounts_; }
+    int visibleAccountsInAccountCard() const override { return cardCounts_.visibleAccounts(); }
     void setVisibleAccountsInAccountCard(int count) override;
-    int visibleShortcutsInShortcutCard() const override { return visibleShortcuts_; }
+    int visibleShortcutsInShortcutCard() const override { return cardCounts_.visibleShortcuts(); }
     void setVisibleShortcutsInShortcutCard(int count) override;
     int transactionsNeedingReviewCount() const override { return needingReview_; }
 
@@ -65,8 +64,7 @@ private:
     std::shared_ptr<HostDatabase> database_;
     double netWorth_ = 0;
     int needingReview_ = 0;
-    int visibleAccounts_;
-    int visibleShortcuts_;
+    OverviewCardCounts cardCounts_;
 };
 
 } // namespace zt

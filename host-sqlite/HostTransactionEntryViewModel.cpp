@@ -2,10 +2,6 @@
 
 #include "HostPayeeTagStores.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
-#include "ZTSwiftUIComponents/host/Theme.h"
-#include "ZTSwiftUIComponents/transactions/TransactionEntryErrorManager.h"
-#include "ZTSwiftUIComponents/transactions/TransferSourceView.h"
-#include "platform/AmountInput.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
 #include "platform/StringTable.h"
@@ -40,57 +36,34 @@ HostTransaction hostEntrySide(const WidgetAccount& account, double amount,
     return t;
 }
 
-std::shared_ptr<RepeatTransactionsModalViewModel> hostNewRepetition() {
-    return std::make_shared<RepeatTransactionsModalViewModel>(
-        false, RepeatingInterval::monthly, Environment::current().now(),
-        RepeatTransactionsModalViewModel::foreverDate, false, false);
-}
-
 } // namespace
 
 HostTransactionEntryViewModel::HostTransactionEntryViewModel(std::shared_ptr<HostOverviewDatabase> overview,
                                                              TransactionType type)
     : TransactionEntryContainerViewModel(
           type, {}, nullptr, std::make_shared<TransactionDescriptionViewModel>(std::string{}),
-          hostNewRepetition(), excludedArchived(overview->database()->accounts()), std::nullopt,
+          newEntryRepetition(), excludedArchived(overview->database()->accounts()), std::nullopt,
           std::make_shared<HostPayeeDatabase>(overview->database()),
           std::make_shared<HostTagDatabase>(overview->database()), std::nullopt, false, false,
           {TransactionType::expense, TransactionType::income, TransactionType::transferSource}),
       overview_(std::move(overview)) {}
 
-bool HostTransactionEntryViewModel::refuse(std::string title, std::string message) {
-    AlertItem alert;
-    alert.title = std::move(title);
-    alert.message = std::move(message);
-    alert.systemImageName = "exclamationmark.triangle.fill";
-    alert.color = negativeAmountColor;
-    alert.duration = 3;
-    TransactionEntryErrorManager::shared().alert.set(std::move(alert));
-    return false;
-}
-
 bool HostTransactionEntryViewModel::refuseStoring(const HostDatabaseError& error) {
     console(std::string("Not saved: ") + error.what()); // the developer's detail; the user's text below
-    return refuse(L("Not saved", "Entry banner: storing the transaction failed"),
-                  L("The database did not take the transaction; nothing was changed.",
-                    "Entry banner: storing the transaction failed"));
+    return refuseEntry(L("Not saved", "Entry banner: storing the transaction failed"),
+                       L("The database did not take the transaction; nothing was changed.",
+                         "Entry banner: storing the transaction failed"));
 }
 
 bool HostTransactionEntryViewModel::save() {
-    const AmountField amount(amountText(), formatter.localeIdentifier());
-    if (amount.isEmpty())
-        return refuse(L("Amount missing"), L("Please enter an amount."));
-    if (!amount.value() || *amount.value() <= 0)
-        return refuse(L("Invalid amount"),
-                      format(L("“%@” is not an amount greater than zero.", "%@ is the text the user typed"),
-                             amountText()));
-    if (!selectedAccount())
-        return refuse(L("Account missing"), L("Please choose an account."));
+    const auto amounts = validatedEntryAmounts(*this);
+    if (!amounts)
+        return false;
     if (isTransfer(type()))
-        return saveTransfer(*amount.value());
+        return saveTransfer(*amounts);
 
     console("Saving transaction....");
-    auto t = hostEntrySide(*selectedAccount(), *amount.value(), exchangeRate(), date());
+    auto t = hostEntrySide(*selectedAccount(), amounts->amount, exchangeRate(), date());
     t.isExpense = type() == TransactionType::expense;
     if (const auto& name = selectedCategoryName())
         t.categoryId = overview_->database()->categoryIdNamed(*name);
@@ -112,24 +85,12 @@ bool HostTransactionEntryViewModel::save() {
     return true;
 }
 
-bool HostTransactionEntryViewModel::saveTransfer(double amount) {
+bool HostTransactionEntryViewModel::saveTransfer(const EntryAmounts& amounts) {
     const auto& source = *selectedAccount();
     const auto& destination = selectedReceiverAccount();
-    if (!destination)
-        return refuse(L("Account missing"), L("Please choose the account the money goes to."));
-    if (destination->id == source.id)
-        return refuse(L("Same account"), L("Please choose two different accounts."));
-    double received = amount;
-    if (isMulticurrencyTransfer(source, destination)) {
-        const auto value = parseAmount(amountReceiverText(), formatter.localeIdentifier());
-        if (!value || *value <= 0)
-            return refuse(L("Invalid amount"),
-                          L("Please enter the amount the destination account receives."));
-        received = *value;
-    }
     console("Saving transfer....");
-    auto out = hostEntrySide(source, amount, hostAccountRate(source), date());
-    auto in = hostEntrySide(*destination, received, hostAccountRate(*destination), date());
+    auto out = hostEntrySide(source, amounts.amount, hostAccountRate(source), date());
+    auto in = hostEntrySide(*destination, amounts.received, hostAccountRate(*destination), date());
     out.categoryId = in.categoryId = overview_->database()->transferCategoryId();
     try {
         overview_->database()->insertTransfer(out, in);
@@ -142,18 +103,8 @@ bool HostTransactionEntryViewModel::saveTransfer(double amount) {
 }
 
 void HostTransactionEntryViewModel::setupTransferAmountManager(double amount) {
-    const auto& source = selectedAccount();
-    const auto& destination = selectedReceiverAccount();
-    if (!isTransfer(type()) || !isMulticurrencyTransfer(source, destination))
-        return;
-    const double rate = source->exchangeRate / destination->exchangeRate;
-    auto decimal = NumberFormatter::decimal(formatter.localeIdentifier());
-    decimal.setUsesGroupingSeparator(false).setMaximumFractionDigits(2);
-    amountReceiverText.set(decimal.string(amount * rate).value_or(std::string{}));
-    destinationExchangeRateFormatted.set(
-        ExchangeRate::make(source->currencyCode.value_or(appCurrencyCode()),
-                           destination->currencyCode.value_or(appCurrencyCode()), rate)
-            .formattedString);
+    fillTransferReceiverAmount(*this, amount,
+                               [](const WidgetAccount& account) { return account.exchangeRate; });
 }
 
 std::optional<ExchangeRate> HostTransactionEntryViewModel::updatedExchangeRate() {

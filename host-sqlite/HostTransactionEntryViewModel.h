@@ -2,6 +2,7 @@
 
 #include "HostOverviewDatabase.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerViewModel.h"
+#include "ZTSwiftUIComponents/transactions/TransactionEntryValidation.h"
 
 #include <memory>
 #include <string>
@@ -30,9 +31,8 @@ public:
     const std::string& lastSavedIdentifier() const { return lastSaved_; }
 
 private:
-    bool refuse(std::string title, std::string message);
     bool refuseStoring(const HostDatabaseError& error);
-    bool saveTransfer(double amount);
+    bool saveTransfer(const EntryAmounts& amounts);
 
     std::shared_ptr<HostOverviewDatabase> overview_;
     std::string lastSaved_;

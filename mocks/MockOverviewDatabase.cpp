@@ -8,7 +8,6 @@
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/NumberFormatter.h"
-#include "platform/UserDefaults.h"
 
 #include <algorithm>
 #include <utility>
@@ -31,16 +30,9 @@ template <class T> void deliver(OverviewDatabase::Completion<T> completion, T va
 
 constexpr int daysToReview = 7;
 
-int storedCount(const char* key, int fallback) {
-    return static_cast<int>(Environment::current().userDefaults().integer(key, fallback));
-}
-
 } // namespace
 
-MockOverviewDatabase::MockOverviewDatabase()
-    : transactions_(ReportTransaction::demo()),
-      visibleAccounts_(storedCount(visibleAccountsKey, defaultVisibleAccounts)),
-      visibleShortcuts_(storedCount(visibleShortcutsKey, defaultVisibleShortcuts)) {
+MockOverviewDatabase::MockOverviewDatabase() : transactions_(ReportTransaction::demo()) {
     const Date now = Environment::current().now();
     const Calendar calendar = Calendar::current();
     const Date weekAgo =
@@ -62,14 +54,12 @@ std::vector<UpcomingBill> MockOverviewDatabase::bills() const {
 
 void MockOverviewDatabase::setVisibleAccountsInAccountCard(int count) {
     objectWillChange.notify();
-    visibleAccounts_ = count;
-    Environment::current().userDefaults().set(visibleAccountsKey, count);
+    cardCounts_.setVisibleAccounts(count);
 }
 
 void MockOverviewDatabase::setVisibleShortcutsInShortcutCard(int count) {
     objectWillChange.notify();
-    visibleShortcuts_ = count;
-    Environment::current().userDefaults().set(visibleShortcutsKey, count);
+    cardCounts_.setVisibleShortcuts(count);
 }
 
 // The demo's net worth is fixed by its transactions.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ZTSwiftUIComponents/overview/OverviewCardCounts.h"
 #include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
 
 namespace zt {
@@ -10,11 +11,6 @@ namespace zt {
 /// added on top of the demo records; each addition calls onDataChanged.
 class MockOverviewDatabase : public OverviewDatabase {
 public:
-    static constexpr const char* visibleAccountsKey = "visibleAccountsInAccountCard";
-    static constexpr const char* visibleShortcutsKey = "visibleShortcutsInShortcutCard";
-    static constexpr int defaultVisibleAccounts = 5;
-    static constexpr int defaultVisibleShortcuts = 4;
-
     /// Takes the demo transactions relative to the environment's now and reads the card counts.
     MockOverviewDatabase();
 
@@ -22,11 +18,11 @@ public:
     std::set<std::string> syncingAccountIds() const override { return {}; }
     std::vector<Shortcut> shortcuts() const override;
     std::vector<UpcomingBill> bills() const override;
-    int visibleAccountsInAccountCard() const override { return visibleAccounts_; }
-    /// Also stored under visibleAccountsKey.
+    int visibleAccountsInAccountCard() const override { return cardCounts_.visibleAccounts(); }
+    /// Also stored in the user defaults.
     void setVisibleAccountsInAccountCard(int count) override;
-    int visibleShortcutsInShortcutCard() const override { return visibleShortcuts_; }
-    /// Also stored under visibleShortcutsKey.
+    int visibleShortcutsInShortcutCard() const override { return cardCounts_.visibleShortcuts(); }
+    /// Also stored in the user defaults.
     void setVisibleShortcutsInShortcutCard(int count) override;
     /// The demo transactions of the last seven days, today included: what a bank import since the
     /// user's last review would leave, not the whole demo year.
@@ -75,8 +71,7 @@ private:
     ReportTransactionList added_;
     double netWorth_ = 0;
     int needingReview_ = 0;
-    int visibleAccounts_;
-    int visibleShortcuts_;
+    OverviewCardCounts cardCounts_;
 };
 
 } // namespace zt

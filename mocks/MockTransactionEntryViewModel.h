@@ -2,6 +2,7 @@
 
 #include "MockOverviewDatabase.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerViewModel.h"
+#include "ZTSwiftUIComponents/transactions/TransactionEntryValidation.h"
 
 #include <memory>
 #include <string>
@@ -30,8 +31,7 @@ public:
     std::optional<ExchangeRate> updatedExchangeRate() override;
 
 private:
-    bool refuse(std::string title, std::string message);
-    bool saveTransfer(double amount);
+    bool saveTransfer(const EntryAmounts& amounts);
 
     std::shared_ptr<MockOverviewDatabase> database_;
 };

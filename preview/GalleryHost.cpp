@@ -3,6 +3,7 @@
 #include "host-sqlite/HostOverviewDatabase.h"
 #include "host-sqlite/HostSeeder.h"
 #include "host-sqlite/HostTransactionEntryViewModel.h"
+#include "host-sqlite/HostUserDefaults.h"
 #include "mocks/DemoClock.h"
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockTransactionEntryViewModel.h"
@@ -17,10 +18,26 @@ std::shared_ptr<HostDatabase>& galleryDatabaseSlot() {
     return database;
 }
 
+std::shared_ptr<UserDefaults>& galleryUserDefaultsSlot() {
+    static std::shared_ptr<UserDefaults> defaults;
+    return defaults;
+}
+
 } // namespace
 
 void useGalleryDatabase(std::shared_ptr<HostDatabase> database) {
+    galleryUserDefaultsSlot() = database ? openHostUserDefaults(database->path()) : nullptr;
     galleryDatabaseSlot() = std::move(database);
+}
+
+std::shared_ptr<HostDatabase> galleryDatabase() {
+    return galleryDatabaseSlot();
+}
+
+std::shared_ptr<UserDefaults> galleryUserDefaults() {
+    if (const auto& defaults = galleryUserDefaultsSlot())
+        return defaults;
+    return std::make_shared<InMemoryUserDefaults>();
 }
 
 std::shared_ptr<HostDatabase> openGalleryDatabase(const std::string& path) {
@@ -32,7 +49,7 @@ std::shared_ptr<HostDatabase> openGalleryDatabase(const std::string& path) {
 }
 
 std::shared_ptr<OverviewDatabase> galleryOverviewDatabase() {
-    if (const auto& database = galleryDatabaseSlot())
+    if (const auto& database = galleryDatabase())
         return std::make_shared<HostOverviewDatabase>(database);
     return std::make_shared<MockOverviewDatabase>();
 }

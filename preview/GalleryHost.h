@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/host/TransactionType.h"
 #include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerViewModel.h"
+#include "platform/UserDefaults.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +18,13 @@ namespace zt::preview {
 /// that it is there after a restart, or (the default, and after nullptr) the in-memory demo stores.
 /// Set once before serving; the pages then use it on the gallery's one thread.
 void useGalleryDatabase(std::shared_ptr<HostDatabase> database);
+
+/// The database file the pages keep their data in; none for the demo stores.
+std::shared_ptr<HostDatabase> galleryDatabase();
+
+/// The user defaults of a page: with a database file, the ones kept beside it (shared by every
+/// page, so that a choice survives a reset and a restart); else fresh in-memory ones.
+std::shared_ptr<UserDefaults> galleryUserDefaults();
 
 /// Opens path (creating and seeding it with the demo data, dated at the demo day, when it is new).
 /// Throws HostDatabaseError for a file the host cannot use; such a file is left unchanged.

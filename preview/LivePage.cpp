@@ -1,5 +1,6 @@
 #include "LivePage.h"
 
+#include "GalleryHost.h"
 #include "mocks/DemoClock.h"
 #include "platform/ThreadMainQueue.h"
 #include "platform/UserDefaults.h"
@@ -81,7 +82,7 @@ void LivePage::build() {
                 return mocks::demoNow() + elapsed.count();
             },
         .mainQueue = std::make_shared<Queue>(shared_, target_),
-        .userDefaults = std::make_shared<InMemoryUserDefaults>(),
+        .userDefaults = galleryUserDefaults(),
     };
     shared_->changed = [this] { changed(); };
     PageContext context{router_};

@@ -1,5 +1,6 @@
 #include "host-sqlite/HostDatabase.h"
 #include "host-sqlite/HostOverviewDatabase.h"
+#include "host-sqlite/HostUserDefaults.h"
 #include "mocks/DemoClock.h"
 #include "platform/ui/ViewQuery.h"
 #include "preview/Gallery.h"
@@ -55,6 +56,35 @@ TEST_F(GalleryDatabaseTest, AnExpenseEnteredOnThePageIsThereAfterARestart) {
     ASSERT_TRUE(saved.step());
     EXPECT_EQ(saved.integer(0), 1);
     EXPECT_NEAR(HostOverviewDatabase(database).netWorth(), worthBefore - 42.5, 1e-9);
+}
+
+TEST_F(GalleryDatabaseTest, PagesOnADatabaseShareTheUserDefaultsKeptBesideIt) {
+    useGalleryDatabase(openGalleryDatabase(file));
+    galleryUserDefaults()->set("visibleAccountsInAccountCard", 2);
+    EXPECT_EQ(galleryUserDefaults()->integer("visibleAccountsInAccountCard", 5), 2);
+    EXPECT_EQ(FileUserDefaults(hostUserDefaultsPath(file)).integer("visibleAccountsInAccountCard", 5), 2);
+
+    useGalleryDatabase(nullptr); // the demo stores start from nothing each time
+    EXPECT_EQ(galleryUserDefaults()->integer("visibleAccountsInAccountCard", 5), 5);
+}
+
+TEST_F(GalleryDatabaseTest, TheCategoriesPageShowsTheCategoriesOfTheFile) {
+    auto database = openGalleryDatabase(file);
+    database->connection()
+        .prepare(
+            "UPDATE categories SET name = ?1 WHERE id = (SELECT id FROM categories WHERE type = 'expense' "
+            "ORDER BY sort_order LIMIT 1)")
+        .bind(1, "Kept in the file")
+        .run();
+    useGalleryDatabase(database);
+    const auto screen = page("categories").make(context);
+    pinned.queue->drain();
+    EXPECT_TRUE(ui::exists(screen(), ui::byText("Kept in the file")));
+
+    useGalleryDatabase(nullptr); // the demo page knows nothing of the file
+    const auto demo = page("categories").make(context);
+    pinned.queue->drain();
+    EXPECT_FALSE(ui::exists(demo(), ui::byText("Kept in the file")));
 }
 
 TEST_F(GalleryDatabaseTest, AFileTheHostCannotUseIsRefusedUnchanged) {
