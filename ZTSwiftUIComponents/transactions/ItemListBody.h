@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -61,6 +62,22 @@ struct ItemListContent {
 /// The common body of the tag and payee lists: search, sort, the "search on start" switch, rows
 /// with edit and delete, edit mode with multiple selection and moves, the empty state and hints.
 ui::View itemListBody(ItemListContent content, const ui::ScreenState<ItemListState>& state);
+
+/// Binds a list's search, sort, deletion and move controls to its model (the tag and payee lists
+/// differ only in their rows, selection and editor). Moves are offered only in the user's own order.
+template <class Model> void bindListModel(ItemListContent& content, const std::shared_ptr<Model>& vm) {
+    content.searchText = vm->searchText();
+    content.isSearchPresented = vm->isSearchPresented();
+    content.searchOnStart = Model::showSearchOnAppear();
+    content.sort = vm->sort();
+    content.onSearchText = [vm](const std::string& text) { vm->searchText.set(text); };
+    content.onSearchPresented = [vm](bool shown) { vm->isSearchPresented.set(shown); };
+    content.onSearchOnStart = [vm](bool on) { vm->setShowSearchOnAppear(on); };
+    content.onSort = [vm](const Sort& sort) { vm->updateSort(sort); };
+    content.onDelete = [vm](const std::vector<std::string>& ids) { vm->deleteItems(ids); };
+    if (vm->sort().type == SortType::userDefined)
+        content.onMove = [vm](const IndexSet& from, std::size_t to) { vm->move(from, to); };
+}
 
 /// The "Search on start" switch of a list.
 ui::View SearchOnStartToggle(bool isOn, std::function<void(bool)> onChange);

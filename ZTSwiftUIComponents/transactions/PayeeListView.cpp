@@ -26,14 +26,7 @@ ui::View PayeeListView::body() const {
         content.rows.push_back({payee->id().value_or(std::string{}), payee->name().value_or(std::string{}),
                                 vm->selectedPayee() == payee});
     }
-    content.searchText = vm->searchText();
-    content.isSearchPresented = vm->isSearchPresented();
-    content.searchOnStart = PayeeListViewModel::showSearchOnAppear();
-    content.sort = vm->sort();
-    content.onSearchText = [vm](const std::string& text) { vm->searchText.set(text); };
-    content.onSearchPresented = [vm](bool shown) { vm->isSearchPresented.set(shown); };
-    content.onSearchOnStart = [vm](bool on) { vm->setShowSearchOnAppear(on); };
-    content.onSort = [vm](const Sort& sort) { vm->updateSort(sort); };
+    bindListModel(content, vm);
     content.onSelect = [vm, onSelect = onItemDidSelect_](std::size_t row) {
         const auto positions = vm->matchingPositions();
         if (row >= positions.size())
@@ -43,9 +36,6 @@ ui::View PayeeListView::body() const {
         if (onSelect)
             onSelect(payee);
     };
-    content.onDelete = [vm](const std::vector<std::string>& ids) { vm->deleteItems(ids); };
-    if (vm->sort().type == SortType::userDefined)
-        content.onMove = [vm](const IndexSet& from, std::size_t to) { vm->move(from, to); };
     content.onEditorOpen = [vm, editor = editor_, weak = state_.weak()](const std::string& id,
                                                                         const std::string& name) {
         std::shared_ptr<PayeeConformable> editing;

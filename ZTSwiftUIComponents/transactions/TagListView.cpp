@@ -28,14 +28,7 @@ ui::View TagListView::body() const {
         content.rows.push_back({tag->id().value_or(std::string{}),
                                 tag->name().value_or(tag->id().value_or("")), vm->selectedTag() == tag});
     }
-    content.searchText = vm->searchText();
-    content.isSearchPresented = vm->isSearchPresented();
-    content.searchOnStart = TagListViewModel::showSearchOnAppear();
-    content.sort = vm->sort();
-    content.onSearchText = [vm](const std::string& text) { vm->searchText.set(text); };
-    content.onSearchPresented = [vm](bool shown) { vm->isSearchPresented.set(shown); };
-    content.onSearchOnStart = [vm](bool on) { vm->setShowSearchOnAppear(on); };
-    content.onSort = [vm](const Sort& sort) { vm->updateSort(sort); };
+    bindListModel(content, vm);
     content.onSelect = [vm, onSelect = onItemDidSelect_](std::size_t row) {
         const auto positions = vm->matchingPositions();
         if (row >= positions.size())
@@ -45,9 +38,6 @@ ui::View TagListView::body() const {
         if (onSelect)
             onSelect(tag);
     };
-    content.onDelete = [vm](const std::vector<std::string>& ids) { vm->deleteItems(ids); };
-    if (vm->sort().type == SortType::userDefined)
-        content.onMove = [vm](const IndexSet& from, std::size_t to) { vm->move(from, to); };
 
     const bool isNew = s.editingId.empty();
     std::vector<ui::View> editor;
