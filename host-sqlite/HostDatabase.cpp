@@ -265,6 +265,18 @@ void HostDatabase::insertAccount(const WidgetAccount& account, int order) {
 
 namespace {
 
+/// Runs one user action's writes all or nothing; a failure is reported as what could not be stored.
+template <class Write>
+void writeHostRowsAtomically(SqliteConnection& connection, const char* failure, Write&& write) {
+    try {
+        SqliteTransaction transaction(connection);
+        write();
+        transaction.commit();
+    } catch (const SqliteError& e) {
+        throw HostDatabaseError(Reason::storeFailed, std::string(failure) + ": " + e.what());
+    }
+}
+
 constexpr const char* hostAccountColumns =
     "id, name, balance, currency_code, exchange_rate, icon_name, type, is_online, is_archived, is_business, "
     "is_favorite, group_id, balance_date";
@@ -365,25 +377,15 @@ void HostDatabase::insertTransactionRow(const HostTransaction& t, bool movesBala
 }
 
 void HostDatabase::insertTransaction(const HostTransaction& transaction) {
-    try {
-        SqliteTransaction write(connection_);
-        insertTransactionRow(transaction);
-        write.commit();
-    } catch (const SqliteError& e) {
-        throw HostDatabaseError(Reason::storeFailed,
-                                std::string("cannot store the transaction: ") + e.what());
-    }
+    writeHostRowsAtomically(connection_, "cannot store the transaction",
+                            [&] { insertTransactionRow(transaction); });
 }
 
 void HostDatabase::importTransactions(const std::vector<HostTransaction>& transactions) {
-    try {
-        SqliteTransaction write(connection_);
+    writeHostRowsAtomically(connection_, "cannot import transactions", [&] {
         for (const auto& transaction : transactions)
             insertTransactionRow(transaction, false);
-        write.commit();
-    } catch (const SqliteError& e) {
-        throw HostDatabaseError(Reason::storeFailed, std::string("cannot import transactions: ") + e.what());
-    }
+    });
 }
 
 void HostDatabase::insertTransfer(HostTransaction source, HostTransaction destination) {
@@ -392,14 +394,10 @@ void HostDatabase::insertTransfer(HostTransaction source, HostTransaction destin
     destination.isExpense = false;
     source.transferPeerId = destination.id;
     destination.transferPeerId = source.id;
-    try {
-        SqliteTransaction write(connection_);
+    writeHostRowsAtomically(connection_, "cannot store the transfer", [&] {
         insertTransactionRow(source);
         insertTransactionRow(destination);
-        write.commit();
-    } catch (const SqliteError& e) {
-        throw HostDatabaseError(Reason::storeFailed, std::string("cannot store the transfer: ") + e.what());
-    }
+    });
 }
 
 std::shared_ptr<ReportTransaction> HostDatabase::reportTransaction(const std::string& id) {
