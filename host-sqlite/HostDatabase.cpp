@@ -135,6 +135,37 @@ CREATE TABLE tags (
 );
 CREATE INDEX tags_by_name ON tags(name);
 )sql",
+    // Budgets with the categories and subcategories they cover; collapsed account groups; the
+    // subcategory column indexed for merges and budgets.
+    R"sql(
+ALTER TABLE account_groups ADD COLUMN is_collapsed INTEGER NOT NULL DEFAULT 0;
+CREATE INDEX transactions_by_subcategory ON transactions(subcategory_id, date) WHERE subcategory_id IS NOT NULL;
+CREATE TABLE budgets (
+    id TEXT PRIMARY KEY,
+    budget_type TEXT NOT NULL,
+    name TEXT NOT NULL,
+    emoji TEXT NOT NULL DEFAULT '',
+    limit_amount REAL NOT NULL,
+    is_rollover INTEGER NOT NULL DEFAULT 0,
+    interval TEXT NOT NULL,
+    start_date REAL NOT NULL,
+    end_date REAL,
+    sort_order INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE budget_categories (
+    budget_id TEXT NOT NULL REFERENCES budgets(id) ON DELETE CASCADE,
+    category_id TEXT NOT NULL REFERENCES categories(id) ON DELETE CASCADE,
+    position INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (budget_id, category_id)
+);
+CREATE TABLE budget_subcategories (
+    budget_id TEXT NOT NULL REFERENCES budgets(id) ON DELETE CASCADE,
+    subcategory_id TEXT NOT NULL REFERENCES subcategories(id) ON DELETE CASCADE,
+    limit_amount REAL,
+    PRIMARY KEY (budget_id, subcategory_id)
+);
+CREATE INDEX budget_categories_by_category ON budget_categories(category_id);
+)sql",
 };
 static_assert(std::size(hostSchemaMigrations) == HostDatabase::schemaVersion);
 

@@ -73,7 +73,7 @@ class HostDatabase {
 public:
     /// Identifies a file of this host in the SQLite header.
     static constexpr std::int32_t applicationId = 0x5A54484F;
-    static constexpr int schemaVersion = 3;
+    static constexpr int schemaVersion = 4;
 
     /// Opens path, creating it and its schema when it does not exist (or is empty). Throws
     /// HostDatabaseError, without writing anything to the file, when it cannot be opened, belongs

@@ -93,7 +93,9 @@ TEST_F(HostKeyValueStoreTest, AFileOfTheFirstSchemaIsMigratedWithItsRecords) {
         // What the first version left: none of the tables of the later ones.
         SqliteConnection old(file, SqliteConnection::Mode::readWriteCreate);
         old.execute("DROP TABLE cloud_values; DROP TABLE cloud_values_set_aside; DROP TABLE payees; "
-                    "DROP TABLE tags; PRAGMA user_version = 1");
+                    "DROP TABLE tags; DROP TABLE budget_subcategories; DROP TABLE budget_categories; "
+                    "DROP TABLE budgets; DROP INDEX transactions_by_subcategory; "
+                    "ALTER TABLE account_groups DROP COLUMN is_collapsed; PRAGMA user_version = 1");
     }
     database = std::make_shared<HostDatabase>(file);
     EXPECT_EQ(database->connection().integer("PRAGMA user_version"), HostDatabase::schemaVersion);
