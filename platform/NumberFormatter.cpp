@@ -7,6 +7,7 @@
 #include <mutex>
 #include <set>
 #include <unicode/dcfmtsym.h>
+#include <unicode/decimfmt.h>
 #include <unicode/numfmt.h>
 #include <unicode/rbnf.h>
 #include <unicode/ucurr.h>
@@ -149,11 +150,15 @@ struct NumberFormatter::Impl {
 
     std::string symbol(icu::DecimalFormatSymbols::ENumberFormatSymbol plain,
                        icu::DecimalFormatSymbols::ENumberFormatSymbol monetary) const {
+        const auto which = style == Style::currency ? monetary : plain;
+        // The format already holds its symbols; building them anew costs more than a format call.
+        if (const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get()))
+            return icu_bridge::utf8(decimal->getDecimalFormatSymbols()->getConstSymbol(which));
         UErrorCode status = U_ZERO_ERROR;
         const icu::DecimalFormatSymbols symbols(locale(), status);
         if (U_FAILURE(status))
             return {};
-        return icu_bridge::utf8(symbols.getConstSymbol(style == Style::currency ? monetary : plain));
+        return icu_bridge::utf8(symbols.getConstSymbol(which));
     }
 };
 
