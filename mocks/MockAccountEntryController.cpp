@@ -5,12 +5,10 @@
 #include "mocks/DemoClock.h"
 #include "mocks/MockAccountListStore.h"
 #include "platform/Console.h"
-#include "platform/Environment.h"
 #include "platform/StringTable.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <utility>
 
@@ -25,10 +23,6 @@ std::string plainNumber(double value) {
     return error == std::errc() ? std::string(buffer.data(), end) : std::string();
 }
 
-bool isBlank(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
-}
-
 std::vector<std::string> catalogueIconNames() {
     std::vector<std::string> names;
     for (auto& icon : BundleIconPickerDataSource("account-icons").icons())
@@ -37,12 +31,6 @@ std::vector<std::string> catalogueIconNames() {
 }
 
 } // namespace
-
-MockAccountEntryController::MockAccountEntryController(Details details)
-    : details_(std::move(details)), selectedGroup_(*this, details_.selectedGroup) {
-    if (details_.locale.empty())
-        details_.locale = Environment::current().localeIdentifier();
-}
 
 std::shared_ptr<MockAccountEntryController>
 MockAccountEntryController::editing(const WidgetAccount& account) {
@@ -78,35 +66,6 @@ std::shared_ptr<MockAccountEntryController> MockAccountEntryController::creating
         .isNew = true,
         .iconNames = catalogueIconNames(),
     });
-}
-
-std::optional<std::string> MockAccountEntryController::loanAmountValidationError() const {
-    if (details_.account->type()() != AccountType::loan)
-        return std::nullopt;
-    const auto amount = details_.loanDetails->initialAmount()();
-    if (amount && !(*amount > 0))
-        return L("Enter a loan amount above 0.");
-    return std::nullopt;
-}
-
-bool MockAccountEntryController::isValidationPassed() const {
-    auto& account = *details_.account;
-    if (isBlank(account.name()()))
-        return false;
-    // Card and loan details only count for an account of that type: a checking account is not
-    // held back by a card limit the user never sees.
-    switch (account.type()()) {
-    case AccountType::creditCard: {
-        const auto& card = *details_.creditCardDetails;
-        return card.isValidationPassed(account.balance()()) && card.lastStatement()()->isValidationPassed();
-    }
-    case AccountType::loan:
-        return !loanAmountValidationError() &&
-               LoanPaymentScheduleProviding::isValidPaymentDueDay(
-                   details_.loanDetails->currentPaymentSchedule()()->paymentDueDay()());
-    default:
-        return true;
-    }
 }
 
 void MockAccountEntryController::save(const std::shared_ptr<AccountEntryProviding>& account) {

@@ -1,38 +1,19 @@
 #pragma once
 
-#include "ZTSwiftUIComponents/accountentry/AccountEntryControlling.h"
+#include "ZTSwiftUIComponents/accountentry/AccountEntryController.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCardEntryProvider.h"
 #include "mocks/MockAccountEntryProvider.h"
 #include "mocks/MockLoanProviders.h"
 
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace zt {
 
-/// The demo controller of the account entry form. Saving writes the account to the console.
-/// The form may be saved once the account has a name and, for a credit card, the balance is
-/// within the limit and the last statement's amounts agree; for a loan, once the loan amount is
-/// acceptable and the instalments fall due on a day from 1 to 31.
-class MockAccountEntryController final : public AccountEntryControlling {
+/// The demo controller of the account entry form, with the form's rules of AccountEntryController.
+/// Saving writes the account to the console.
+class MockAccountEntryController final : public AccountEntryController {
 public:
-    struct Details {
-        std::shared_ptr<AccountEntryProviding> account;
-        std::shared_ptr<CreditCardEntryProviding> creditCardDetails;
-        std::shared_ptr<LoanEntryProviding> loanDetails;
-        std::vector<AccountGroupItem> groups;
-        AccountGroupItem selectedGroup;
-        bool isNew = false;
-        bool canEditCurrency = true;
-        /// Symbol names; none offers the whole icon catalogue.
-        std::vector<std::string> iconNames{};
-        /// The environment's when empty.
-        std::string locale{};
-    };
-
-    explicit MockAccountEntryController(Details details);
+    using AccountEntryController::AccountEntryController;
 
     /// An account of the demo data opened for editing, with the demo card and loan details and
     /// the demo account groups (its own group selected).
@@ -40,32 +21,10 @@ public:
     /// A new account: no name, no balance, the catch-all group.
     static std::shared_ptr<MockAccountEntryController> creating();
 
-    std::shared_ptr<AccountEntryProviding> account() const override { return details_.account; }
-    std::shared_ptr<CreditCardEntryProviding> creditCardDetails() const override {
-        return details_.creditCardDetails;
-    }
-    std::shared_ptr<LoanEntryProviding> loanDetails() const override { return details_.loanDetails; }
-    std::string locale() const override { return details_.locale; }
-    Published<bool>& isNameInFocus() override { return isNameInFocus_; }
-    bool isNew() const override { return details_.isNew; }
-    /// "Enter a loan amount above 0." while a loan's amount is entered and not above 0.
-    std::optional<std::string> loanAmountValidationError() const override;
-    std::vector<std::string> iconNames() const override { return details_.iconNames; }
-    bool areIconsSFSymbols() const override { return true; }
-    bool canEditCurrency() const override { return details_.canEditCurrency; }
-    std::vector<AccountGroupItem> groups() const override { return details_.groups; }
-    Published<AccountGroupItem>& selectedGroup() override { return selectedGroup_; }
-
-    bool isValidationPassed() const override;
     /// Writes "Save did Press", then "Account: <name>, balance: <balance>".
     void save(const std::shared_ptr<AccountEntryProviding>& account) override;
     /// The text "I am a currency Picker".
     ui::View currencyPicker() const override;
-
-private:
-    Details details_;
-    Published<bool> isNameInFocus_{*this, false};
-    Published<AccountGroupItem> selectedGroup_;
 };
 
 } // namespace zt
