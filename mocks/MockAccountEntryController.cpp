@@ -42,7 +42,7 @@ MockAccountEntryController::editing(const WidgetAccount& account) {
     AccountGroupItem selected = own != groups.end() ? *own : groups.front();
     const Date now = mocks::demoNow();
     return std::make_shared<MockAccountEntryController>(Details{
-        .account = std::make_shared<MockAccountEntryProvider>(account),
+        .account = std::make_shared<AccountEntryProvider>(account),
         .creditCardDetails = CreditCardDemo(now).entry(),
         .loanDetails = MockLoanEntryProvider::demo(now),
         .groups = std::move(groups),
@@ -58,7 +58,7 @@ std::shared_ptr<MockAccountEntryController> MockAccountEntryController::creating
     AccountGroupItem selected = noGroup != groups.end() ? *noGroup : groups.front();
     const Date now = mocks::demoNow();
     return std::make_shared<MockAccountEntryController>(Details{
-        .account = std::make_shared<MockAccountEntryProvider>(),
+        .account = std::make_shared<AccountEntryProvider>(),
         .creditCardDetails = CreditCardDemo(now).entry(),
         .loanDetails = MockLoanEntryProvider::demo(now),
         .groups = std::move(groups),

@@ -2,7 +2,7 @@
 
 #include "ZTSwiftUIComponents/accountentry/AccountEntryController.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCardEntryProvider.h"
-#include "mocks/MockAccountEntryProvider.h"
+#include "ZTSwiftUIComponents/accountentry/AccountEntryProvider.h"
 #include "mocks/MockLoanProviders.h"
 
 #include <memory>

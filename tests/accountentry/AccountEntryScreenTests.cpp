@@ -49,7 +49,7 @@ protected:
     static MockAccountEntryController::Details details(const WidgetAccount& account) {
         const Date now = at(2025, 5, 15);
         const auto groups = MockAccountListStore::demoGroups();
-        return {.account = std::make_shared<MockAccountEntryProvider>(account),
+        return {.account = std::make_shared<AccountEntryProvider>(account),
                 .creditCardDetails = CreditCardDemo(now).entry(),
                 .loanDetails = MockLoanEntryProvider::demo(now),
                 .groups = groups,

@@ -1,14 +1,14 @@
-#include "MockAccountEntryProvider.h"
+#include "AccountEntryProvider.h"
 
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/IconImages.h"
 
 namespace zt {
 
-MockAccountEntryProvider::MockAccountEntryProvider()
+AccountEntryProvider::AccountEntryProvider()
     : currencyCode_(*this, appCurrencyCode()), iconName_(*this, std::string(defaultAccountImageName)) {}
 
-MockAccountEntryProvider::MockAccountEntryProvider(const WidgetAccount& account, std::optional<double> vat)
+AccountEntryProvider::AccountEntryProvider(const WidgetAccount& account, std::optional<double> vat)
     : name_(*this, account.name), balance_(*this, account.accountCurrencyBalance()),
       isBusinessAccount_(*this, account.isBusinessAccount), isOnlineBanking_(*this, account.isOnlineBanking),
       type_(*this, account.type), currencyCode_(*this, account.currencyCode.value_or(appCurrencyCode())),

@@ -9,14 +9,15 @@
 
 namespace zt {
 
-/// The demo account of the account entry form; every field is published.
-class MockAccountEntryProvider final : public AccountEntryProviding {
+/// The account the account entry form edits, as plain published fields: a host fills it from its
+/// record and reads it back on saving.
+class AccountEntryProvider final : public AccountEntryProviding {
 public:
     /// A new checking account without a name or balance, in the application currency, with the
     /// default account icon.
-    MockAccountEntryProvider();
+    AccountEntryProvider();
     /// The fields of a stored account; its currency, or the application currency without one.
-    explicit MockAccountEntryProvider(const WidgetAccount& account, std::optional<double> vat = std::nullopt);
+    explicit AccountEntryProvider(const WidgetAccount& account, std::optional<double> vat = std::nullopt);
 
     Published<std::string>& name() override { return name_; }
     Published<std::optional<double>>& balance() override { return balance_; }
