@@ -5,7 +5,9 @@
 #include "ZTSwiftUIComponents/creditcards/DateUtilities.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/Theme.h"
+#include "mocks/CreditCardDemos.h"
 #include "platform/Calendar.h"
+#include "platform/Environment.h"
 
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -116,8 +118,16 @@ std::shared_ptr<CreditCardEntryProvider> HostCreditCards::entry(const WidgetAcco
 }
 
 void HostCreditCards::save(const WidgetAccount& account, const CreditCardEntryProviding& entry) {
-    const auto& statement = *entry.lastStatement()();
-    requireFiniteCardAmount(entry.limit()(), "the limit");
+    std::vector<ReminderToggleType> reminders;
+    for (const auto& reminder : entry.reminderData()()->selectedReminders())
+        reminders.push_back(reminder.type);
+    save(account, entry.limit()(), *entry.lastStatement()(), reminders);
+}
+
+void HostCreditCards::save(const WidgetAccount& account, std::optional<double> limit,
+                           const CreditCardLastStatement& statement,
+                           const std::vector<ReminderToggleType>& reminders) {
+    requireFiniteCardAmount(limit, "the limit");
     requireFiniteCardAmount(statement.statementDueAmount(), "the statement balance");
     requireFiniteCardAmount(statement.minimumDueAmount(), "the minimum payment");
     requireFiniteCardAmount(statement.paidAmount(), "the paid amount");
@@ -130,12 +140,12 @@ void HostCreditCards::save(const WidgetAccount& account, const CreditCardEntryPr
         extras["statementDueAmount"] = *amount;
     if (const auto amount = statement.minimumDueAmount())
         extras["minimumDueAmount"] = *amount;
-    for (const auto& reminder : entry.reminderData()()->selectedReminders())
-        extras["reminders"].push_back(std::string(rawValue(reminder.type)));
+    for (const auto type : reminders)
+        extras["reminders"].push_back(std::string(rawValue(type)));
 
     const auto dueDay = statement.calendar().components(statement.paymentDueDate()).day.value_or(1);
     // The amount owed: a card account's balance is negative while money is owed.
-    const CreditCard<CCTransaction> card(account.id, account.name, entry.limit()().value_or(0),
+    const CreditCard<CCTransaction> card(account.id, account.name, limit.value_or(0),
                                          -account.accountCurrencyBalance(),
                                          account.currencyCode.value_or(appCurrencyCode()),
                                          statement.billingCycle(), dueDay, account.iconName, {});
@@ -196,6 +206,25 @@ std::shared_ptr<CreditCardDetailsProvider> HostCreditCards::details(const Widget
     newest.paidAmount.set(extras.paidAmount);
     return std::make_shared<CreditCardDetailsProvider>(
         account.name, card->iconName(), Theme::shared().accentColor, card->limit(), std::move(statements));
+}
+
+std::size_t HostCreditCards::transactionCount(const std::string& accountId,
+                                              const DateInterval& interval) const {
+    auto count = database_->connection().prepare(
+        "SELECT count(*) FROM transactions WHERE account_id = ?1 AND date BETWEEN ?2 AND ?3");
+    count.bind(1, accountId)
+        .bind(2, interval.start.secondsSinceReferenceDate)
+        .bind(3, interval.end.secondsSinceReferenceDate);
+    return count.step() ? static_cast<std::size_t>(count.integer(0)) : 0;
+}
+
+void seedDemoCreditCards(HostDatabase& database) {
+    // Borrowed for this call only: the seeder holds the database by reference.
+    HostCreditCards cards(std::shared_ptr<HostDatabase>(&database, [](HostDatabase*) {}), nullptr);
+    const auto statement = CreditCardDemo::lastStatement(Environment::current().now());
+    for (const auto& account : database.accounts())
+        if (account.type == AccountType::creditCard && !storedCard(*cards.cards(), account.id))
+            cards.save(account, CreditCardDemo::limit, *statement, CreditCardDemo::reminderTypes());
 }
 
 } // namespace zt

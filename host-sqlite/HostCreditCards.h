@@ -28,6 +28,9 @@ public:
     /// the caller's). Throws HostDatabaseError, changing nothing, for an amount that is not a
     /// finite number.
     void save(const WidgetAccount& account, const CreditCardEntryProviding& entry);
+    /// The same from the values themselves.
+    void save(const WidgetAccount& account, std::optional<double> limit,
+              const CreditCardLastStatement& statement, const std::vector<ReminderToggleType>& reminders);
 
     /// The card's details screen data: the stored limit and the statements from the stored cycle
     /// back to the account's oldest transaction, newest first. Each older statement is due what
@@ -37,6 +40,9 @@ public:
     /// Nothing for an account without a card.
     std::shared_ptr<CreditCardDetailsProvider> details(const WidgetAccount& account) const;
 
+    /// How many of the account's transactions fall in the interval, for the details screen.
+    std::size_t transactionCount(const std::string& accountId, const DateInterval& interval) const;
+
     const std::shared_ptr<CreditCardDatabaseUbiquitousStore>& cards() const { return cards_; }
 
 private:
@@ -44,5 +50,9 @@ private:
     std::shared_ptr<CreditCardDatabaseUbiquitousStore> cards_;
     std::shared_ptr<NotificationCenter> notifications_;
 };
+
+/// Gives every credit-card account of the database without a card the demo card's limit, last
+/// statement and reminders (dated relative to the environment's now); part of seeding.
+void seedDemoCreditCards(HostDatabase& database);
 
 } // namespace zt

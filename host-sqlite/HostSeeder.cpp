@@ -1,5 +1,6 @@
 #include "HostSeeder.h"
 
+#include "HostCreditCards.h"
 #include "ZTSwiftUIComponents/host/DemoCatalogue.h"
 #include "ZTSwiftUIComponents/host/Shortcut.h"
 #include "ZTSwiftUIComponents/host/WidgetCategory.h"
@@ -156,6 +157,7 @@ bool seedDemoData(HostDatabase& database) {
     for (const auto& t : MockTagDatabase().fetchTags())
         tag.bind(1, t->id().value_or(makeUUIDString())).bind(2, t->name()).bind(3, t->orderPosition()).run();
     database.importTransactions(demoHostTransactions(sql));
+    seedDemoCreditCards(database);
     write.commit();
     return true;
 }

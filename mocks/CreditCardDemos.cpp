@@ -15,7 +15,6 @@ namespace zt {
 
 namespace {
 
-constexpr double demoLimit = 5000;
 constexpr double demoBalance = -842.17;
 
 /// The opening day of the last statement before referenceDate's month on the 28th.
@@ -50,6 +49,17 @@ std::vector<std::shared_ptr<CreditCardLastStatement>> demoStatements(Date refere
 
 std::shared_ptr<CreditCardEntryProvider> demoEntry(Date referenceDate,
                                                    std::shared_ptr<NotificationCenter> center) {
+    auto statement = CreditCardDemo::lastStatement(referenceDate);
+    auto reminders = AccountRemindersData::create(
+        ReminderToggle::reminders(statement->paymentDueDate(), CreditCardDemo::reminderTypes()), std::nullopt,
+        std::move(center));
+    return std::make_shared<CreditCardEntryProvider>(CreditCardDemo::limit, std::move(statement),
+                                                     std::move(reminders));
+}
+
+} // namespace
+
+std::shared_ptr<CreditCardLastStatement> CreditCardDemo::lastStatement(Date referenceDate) {
     const Calendar calendar = Calendar::current();
     const Date opening = lastOpening(referenceDate, calendar);
     const DateInterval known{opening, closingDate(opening, calendar)};
@@ -57,18 +67,17 @@ std::shared_ptr<CreditCardEntryProvider> demoEntry(Date referenceDate,
     auto statement = std::make_shared<CreditCardLastStatement>(known.start, known.end, due, calendar);
     statement->statementDueAmount.set(842.17);
     statement->minimumDueAmount.set(25.0);
-    auto reminders = AccountRemindersData::create(
-        ReminderToggle::reminders(due, {ReminderToggleType::sameDay, ReminderToggleType::threeDaysBefore}),
-        std::nullopt, std::move(center));
-    return std::make_shared<CreditCardEntryProvider>(demoLimit, std::move(statement), std::move(reminders));
+    return statement;
 }
 
-} // namespace
+std::vector<ReminderToggleType> CreditCardDemo::reminderTypes() {
+    return {ReminderToggleType::sameDay, ReminderToggleType::threeDaysBefore};
+}
 
 CreditCardDemo::CreditCardDemo(Date referenceDate, std::shared_ptr<NotificationCenter> notificationCenter)
     : referenceDate_(referenceDate),
       details_(std::make_shared<CreditCardDetailsProvider>("Travel Rewards Card", "creditcard.fill",
-                                                           Color{0.35, 0.34, 0.84}, demoLimit,
+                                                           Color{0.35, 0.34, 0.84}, limit,
                                                            demoStatements(referenceDate))),
       entry_(demoEntry(referenceDate, std::move(notificationCenter))),
       accountBalance_(std::make_shared<Published<std::optional<double>>>(-demoBalance)),

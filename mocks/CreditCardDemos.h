@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zt {
 
@@ -29,6 +30,12 @@ public:
         std::shared_ptr<NotificationCenter> notificationCenter = NotificationCenter::current());
 
     static constexpr const char* currencyCode = "USD";
+    static constexpr double limit = 5000;
+    /// The last statement as of referenceDate: the cycle opening on the 28th of the month before
+    /// last, due on the 20th, 842.17 to pay, at least 25.
+    static std::shared_ptr<CreditCardLastStatement> lastStatement(Date referenceDate);
+    /// The reminders the demo user chose: on the day and three days before.
+    static std::vector<ReminderToggleType> reminderTypes();
 
     std::shared_ptr<CreditCardDetailsProvider> details() const { return details_; }
     std::shared_ptr<CreditCardEntryProvider> entry() const { return entry_; }

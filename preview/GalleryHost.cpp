@@ -8,6 +8,7 @@
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockTransactionEntryViewModel.h"
 #include "platform/Environment.h"
+#include "platform/InMemoryNotificationCenter.h"
 
 namespace zt::preview {
 
@@ -60,6 +61,10 @@ galleryEntryViewModel(const std::shared_ptr<OverviewDatabase>& database, Transac
         return std::make_shared<HostTransactionEntryViewModel>(std::move(host), type);
     return std::make_shared<MockTransactionEntryViewModel>(
         std::dynamic_pointer_cast<MockOverviewDatabase>(database), type);
+}
+
+std::shared_ptr<NotificationCenter> galleryNotificationCenter() {
+    return std::make_shared<InMemoryNotificationCenter>(NotificationAuthorizationStatus::authorized);
 }
 
 } // namespace zt::preview

@@ -3,6 +3,7 @@
 #include "ZTSwiftUIComponents/host/TransactionType.h"
 #include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerViewModel.h"
+#include "platform/NotificationCenter.h"
 #include "platform/UserDefaults.h"
 
 #include <memory>
@@ -36,5 +37,9 @@ std::shared_ptr<OverviewDatabase> galleryOverviewDatabase();
 /// A new entry model that saves into database (one galleryOverviewDatabase() gave).
 std::shared_ptr<TransactionEntryContainerViewModel>
 galleryEntryViewModel(const std::shared_ptr<OverviewDatabase>& database, TransactionType type);
+
+/// The notification centre of the card pages: the demo user has allowed notifications, so the
+/// reminder list opens at the first tap.
+std::shared_ptr<NotificationCenter> galleryNotificationCenter();
 
 } // namespace zt::preview

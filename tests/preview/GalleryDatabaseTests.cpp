@@ -58,6 +58,24 @@ TEST_F(GalleryDatabaseTest, AnExpenseEnteredOnThePageIsThereAfterARestart) {
     EXPECT_NEAR(HostOverviewDatabase(database).netWorth(), worthBefore - 42.5, 1e-9);
 }
 
+TEST_F(GalleryDatabaseTest, ACardLimitSavedInTheAccountFormIsOnTheCardPageAfterARestart) {
+    useGalleryDatabase(openGalleryDatabase(file));
+    EXPECT_EQ(
+        ui::find(page("credit-card-details").make(context)(), ui::byId("cardLimit")).as<ui::Text>()->content,
+        "$5,000.00");
+    {
+        const auto screen = page("account-entry-credit-card").make(context);
+        ui::typeText(screen(), ui::byId("cardLimit"), "7,500");
+        ui::press(screen(), ui::byId("save"));
+    }
+    useGalleryDatabase(nullptr);
+
+    useGalleryDatabase(openGalleryDatabase(file));
+    const auto card = page("credit-card-details").make(context)();
+    EXPECT_EQ(ui::find(card, ui::byId("cardLimit")).as<ui::Text>()->content, "$7,500.00");
+    EXPECT_EQ(ui::find(card, ui::byId("totalAmount")).as<ui::Text>()->content, "$842.17");
+}
+
 TEST_F(GalleryDatabaseTest, PagesOnADatabaseShareTheUserDefaultsKeptBesideIt) {
     useGalleryDatabase(openGalleryDatabase(file));
     galleryUserDefaults()->set("visibleAccountsInAccountCard", 2);
