@@ -1,8 +1,10 @@
 #include "HostAccountEntryController.h"
 
+#include "HostJson.h"
 #include "ZTSwiftUIComponents/accountentry/AccountEntryProvider.h"
+#include "ZTSwiftUIComponents/accountentry/LoanProviders.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
-#include "mocks/MockLoanProviders.h"
+#include "platform/Calendar.h"
 #include "platform/Environment.h"
 #include "platform/Logger.h"
 #include "platform/StringTable.h"
@@ -46,6 +48,58 @@ double hostRateFor(HostDatabase& database, const std::string& code,
         "SELECT exchange_rate FROM accounts WHERE currency_code = ?1 ORDER BY sort_order LIMIT 1");
     rate.bind(1, code);
     return rate.step() ? rate.real(0) : 1.0;
+}
+
+std::string hostLoanKey(const std::string& accountId) {
+    return "loan." + accountId;
+}
+
+// The loan terms of an account, kept as JSON under one settings key. A new loan, or one whose
+// setting does not read, starts at now without amounts, paid monthly on that day.
+std::shared_ptr<LoanEntryProvider> readHostLoan(HostDatabase& database, const std::string& accountId,
+                                                Date now) {
+    const auto text = accountId.empty() ? std::nullopt : database.value(hostLoanKey(accountId));
+    const auto json = text ? nlohmann::json::parse(*text, nullptr, false) : nlohmann::json();
+    const auto number = [&json](const char* key) {
+        return json.is_object() ? optionalJsonNumber(json, key) : std::nullopt;
+    };
+    const auto date = [&number, now](const char* key) { return number(key) ? Date(*number(key)) : now; };
+    const auto term = number("termInYears");
+    const auto frequency = json.is_object() && json.contains("frequency") && json["frequency"].is_string()
+                               ? json["frequency"].get<std::string>()
+                               : std::string("monthly");
+    const int dueDay = static_cast<int>(
+        number("paymentDueDay").value_or(Calendar::current().components(now).day.value_or(1)));
+    return std::make_shared<LoanEntryProvider>(
+        date("startDate"), number("initialAmount"),
+        term ? std::optional(static_cast<std::int16_t>(*term)) : std::nullopt,
+        std::make_shared<InterestRateProvider>(number("interestRate"), date("interestRateStartDate")),
+        std::make_shared<LoanPaymentScheduleProvider>(number("paymentAmount"), frequency, dueDay,
+                                                      date("paymentStartDate")));
+}
+
+void writeHostLoan(HostDatabase& database, const std::string& accountId, LoanEntryProviding& loan) {
+    auto& rate = *loan.currentInterestRate()();
+    auto& schedule = *loan.currentPaymentSchedule()();
+    requireFiniteAmount(loan.initialAmount()(), "the loan amount");
+    requireFiniteAmount(rate.rate()(), "the interest rate");
+    requireFiniteAmount(schedule.amount()(), "the instalment");
+    nlohmann::json json{
+        {"startDate", loan.startDate()().secondsSinceReferenceDate},
+        {"interestRateStartDate", rate.startDate()().secondsSinceReferenceDate},
+        {"frequency", schedule.frequency()()},
+        {"paymentDueDay", schedule.paymentDueDay()()},
+        {"paymentStartDate", schedule.startDate()().secondsSinceReferenceDate},
+    };
+    const auto put = [&json](const char* key, const auto& value) {
+        if (value)
+            json[key] = *value;
+    };
+    put("initialAmount", loan.initialAmount()());
+    put("termInYears", loan.initialTermInYears()());
+    put("interestRate", rate.rate()());
+    put("paymentAmount", schedule.amount()());
+    database.setValue(hostLoanKey(accountId), json.dump());
 }
 
 void updateHostAccountRow(HostDatabase& database, const WidgetAccount& account) {
@@ -97,7 +151,7 @@ HostAccountEntryController::editing(std::shared_ptr<HostDatabase> database, cons
     Details details{
         .account = std::make_shared<AccountEntryProvider>(*account),
         .creditCardDetails = cards->entry(*account, now),
-        .loanDetails = MockLoanEntryProvider::demo(now),
+        .loanDetails = readHostLoan(*database, account->id, now),
         .groups = groups,
         .selectedGroup = own != groups.end() ? *own : groups.back(),
     };
@@ -114,7 +168,7 @@ HostAccountEntryController::creating(std::shared_ptr<HostDatabase> database,
     Details details{
         .account = std::make_shared<AccountEntryProvider>(),
         .creditCardDetails = cards->entry(WidgetAccount(), now),
-        .loanDetails = MockLoanEntryProvider::demo(now),
+        .loanDetails = readHostLoan(*database, {}, now),
         .groups = groups,
         .selectedGroup = groups.back(),
         .isNew = true,
@@ -149,6 +203,8 @@ void HostAccountEntryController::save(const std::shared_ptr<AccountEntryProvidin
         }
         if (account.type == AccountType::creditCard)
             cards_->save(account, *creditCardDetails());
+        if (account.type == AccountType::loan)
+            writeHostLoan(*database_, account.id, *loanDetails());
         write.commit();
     } catch (const std::exception& e) {
         Logger("HostAccountEntryController")

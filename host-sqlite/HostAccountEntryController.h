@@ -12,9 +12,8 @@
 namespace zt {
 
 /// The account form of the reference host: it opens a stored account (or a new one) with its
-/// group, card details and the currencies in use, and saves the account row, its group and, for a
-/// credit card, the card in one SQL transaction. Loan terms are the demo's and are not stored.
-/// Main thread.
+/// group, card or loan details and the currencies in use, and saves the account row, its group
+/// and, by type, the card or the loan terms in one SQL transaction. Main thread.
 class HostAccountEntryController final : public AccountEntryController {
 public:
     /// The stored account with that identifier; nothing when there is none.

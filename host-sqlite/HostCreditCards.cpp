@@ -1,5 +1,6 @@
 #include "HostCreditCards.h"
 
+#include "HostJson.h"
 #include "HostKeyValueStore.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCard.h"
 #include "ZTSwiftUIComponents/creditcards/DateUtilities.h"
@@ -10,7 +11,6 @@
 #include "platform/Environment.h"
 
 #include <cmath>
-#include <nlohmann/json.hpp>
 #include <utility>
 
 namespace zt {
@@ -33,11 +33,6 @@ std::string hostCardExtrasKey(const std::string& accountId) {
     return "creditCard." + accountId;
 }
 
-std::optional<double> optionalNumber(const nlohmann::json& json, const char* key) {
-    const auto found = json.find(key);
-    return found != json.end() && found->is_number() ? std::optional(found->get<double>()) : std::nullopt;
-}
-
 // A setting that does not read (written by a newer version, damaged) gives the defaults: the card
 // record itself is intact in its own table.
 HostCardExtras readHostCardExtras(HostDatabase& database, const std::string& accountId) {
@@ -48,22 +43,17 @@ HostCardExtras readHostCardExtras(HostDatabase& database, const std::string& acc
     const auto json = nlohmann::json::parse(*text, nullptr, false);
     if (!json.is_object())
         return extras;
-    if (const auto due = optionalNumber(json, "paymentDueDate"))
+    if (const auto due = optionalJsonNumber(json, "paymentDueDate"))
         extras.paymentDueDate = Date(*due);
-    extras.statementDueAmount = optionalNumber(json, "statementDueAmount");
-    extras.minimumDueAmount = optionalNumber(json, "minimumDueAmount");
-    extras.paidAmount = optionalNumber(json, "paidAmount").value_or(0);
+    extras.statementDueAmount = optionalJsonNumber(json, "statementDueAmount");
+    extras.minimumDueAmount = optionalJsonNumber(json, "minimumDueAmount");
+    extras.paidAmount = optionalJsonNumber(json, "paidAmount").value_or(0);
     if (const auto found = json.find("reminders"); found != json.end() && found->is_array())
         for (const auto& raw : *found)
             if (raw.is_string())
                 if (const auto type = fromRawValue<ReminderToggleType>(raw.get<std::string>()))
                     extras.reminders.push_back(*type);
     return extras;
-}
-
-void requireFiniteCardAmount(std::optional<double> value, const char* what) {
-    if (value && !std::isfinite(*value))
-        throw HostDatabaseError(Reason::invalidRecord, std::string(what) + " is not a finite number");
 }
 
 // The due date the user chose for the stored cycle; the card's due day in the month after the
@@ -127,11 +117,11 @@ void HostCreditCards::save(const WidgetAccount& account, const CreditCardEntryPr
 void HostCreditCards::save(const WidgetAccount& account, std::optional<double> limit,
                            const CreditCardLastStatement& statement,
                            const std::vector<ReminderToggleType>& reminders) {
-    requireFiniteCardAmount(limit, "the limit");
-    requireFiniteCardAmount(statement.statementDueAmount(), "the statement balance");
-    requireFiniteCardAmount(statement.minimumDueAmount(), "the minimum payment");
-    requireFiniteCardAmount(statement.paidAmount(), "the paid amount");
-    requireFiniteCardAmount(account.accountCurrencyBalance(), "the balance");
+    requireFiniteAmount(limit, "the limit");
+    requireFiniteAmount(statement.statementDueAmount(), "the statement balance");
+    requireFiniteAmount(statement.minimumDueAmount(), "the minimum payment");
+    requireFiniteAmount(statement.paidAmount(), "the paid amount");
+    requireFiniteAmount(account.accountCurrencyBalance(), "the balance");
 
     nlohmann::json extras{{"paymentDueDate", statement.paymentDueDate().secondsSinceReferenceDate},
                           {"paidAmount", statement.paidAmount()},

@@ -511,4 +511,9 @@ void HostDatabase::setValue(const std::string& key, const std::string& value) {
     }
 }
 
+void requireFiniteAmount(std::optional<double> value, const char* what) {
+    if (value)
+        requireFinite(*value, what);
+}
+
 } // namespace zt

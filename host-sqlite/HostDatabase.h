@@ -129,4 +129,8 @@ extern const char* const reportTransactionJoins;
 /// Builds a ReportTransaction from a row of those columns.
 std::shared_ptr<ReportTransaction> reportTransactionFromRow(const SqliteStatement& row);
 
+/// Throws HostDatabaseError (invalidRecord) saying "<what> is not a finite number" for a value that
+/// is NaN or infinite; none passes.
+void requireFiniteAmount(std::optional<double> value, const char* what);
+
 } // namespace zt

@@ -44,7 +44,7 @@ MockAccountEntryController::editing(const WidgetAccount& account) {
     return std::make_shared<MockAccountEntryController>(Details{
         .account = std::make_shared<AccountEntryProvider>(account),
         .creditCardDetails = CreditCardDemo(now).entry(),
-        .loanDetails = MockLoanEntryProvider::demo(now),
+        .loanDetails = LoanEntryProvider::demo(now),
         .groups = std::move(groups),
         .selectedGroup = std::move(selected),
         .iconNames = catalogueIconNames(),
@@ -60,7 +60,7 @@ std::shared_ptr<MockAccountEntryController> MockAccountEntryController::creating
     return std::make_shared<MockAccountEntryController>(Details{
         .account = std::make_shared<AccountEntryProvider>(),
         .creditCardDetails = CreditCardDemo(now).entry(),
-        .loanDetails = MockLoanEntryProvider::demo(now),
+        .loanDetails = LoanEntryProvider::demo(now),
         .groups = std::move(groups),
         .selectedGroup = std::move(selected),
         .isNew = true,

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ZTSwiftUIComponents/accountentry/AccountEntryController.h"
-#include "ZTSwiftUIComponents/creditcards/CreditCardEntryProvider.h"
 #include "ZTSwiftUIComponents/accountentry/AccountEntryProvider.h"
-#include "mocks/MockLoanProviders.h"
+#include "ZTSwiftUIComponents/accountentry/LoanProviders.h"
+#include "ZTSwiftUIComponents/creditcards/CreditCardEntryProvider.h"
 
 #include <memory>
 

@@ -51,7 +51,7 @@ protected:
         const auto groups = MockAccountListStore::demoGroups();
         return {.account = std::make_shared<AccountEntryProvider>(account),
                 .creditCardDetails = CreditCardDemo(now).entry(),
-                .loanDetails = MockLoanEntryProvider::demo(now),
+                .loanDetails = LoanEntryProvider::demo(now),
                 .groups = groups,
                 .selectedGroup = groups.front()};
     }
@@ -273,8 +273,7 @@ TEST_F(AccountEntryTest, LoanTermAndRateAreRefusedOutsideTheirRange) {
     EXPECT_EQ(term(), std::nullopt);
 
     // A new rate object from the host is what the field then edits.
-    c->loanDetails()->currentInterestRate().set(
-        std::make_shared<MockInterestRateProvider>(2.0, at(2025, 1, 1)));
+    c->loanDetails()->currentInterestRate().set(std::make_shared<InterestRateProvider>(2.0, at(2025, 1, 1)));
     EXPECT_EQ(field(screen.body(), "interestRate").text, "2");
     ui::typeText(screen.body(), ui::byId("interestRate"), "2.5");
     EXPECT_EQ(c->loanDetails()->currentInterestRate()()->rate()(), 2.5);

@@ -165,6 +165,33 @@ TEST_F(HostAccountEntryTest, AnEditedAccountKeepsItsIdentifierAndTakesItsGroupAn
     EXPECT_EQ(database->accounts().size(), 2u);
 }
 
+TEST_F(HostAccountEntryTest, ALoanEnteredInTheFormComesBackWithItsTerms) {
+    const auto controller = HostAccountEntryController::creating(database, notifications);
+    const AccountEntryScreen screen(controller);
+    ui::choose(screen.body(), ui::byId("accountType"), "loan");
+    // A new loan starts blank, not with anybody's example terms.
+    EXPECT_EQ(controller->loanDetails()->initialAmount()(), std::nullopt);
+    ui::typeText(screen.body(), ui::byId("accountName"), "Car Loan");
+    ui::typeText(screen.body(), ui::byId("loanAmount"), "18,000");
+    ui::typeText(screen.body(), ui::byId("loanTerm"), "4");
+    ui::typeText(screen.body(), ui::byId("interestRate"), "3.9");
+    controller->loanDetails()->currentPaymentSchedule()()->paymentDueDay().set(31);
+    ui::press(screen.body(), ui::byId("save"));
+    ASSERT_EQ(controller->saveError(), std::nullopt);
+    reopen();
+
+    const auto again = HostAccountEntryController::editing(database, *controller->accountId(), notifications);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->account()->type()(), AccountType::loan);
+    auto& loan = *again->loanDetails();
+    EXPECT_EQ(loan.initialAmount()(), 18000);
+    EXPECT_EQ(loan.initialTermInYears()(), 4);
+    EXPECT_EQ(loan.currentInterestRate()()->rate()(), 3.9);
+    EXPECT_EQ(loan.currentPaymentSchedule()()->paymentDueDay()(), 31);
+    EXPECT_EQ(loan.currentPaymentSchedule()()->frequency()(), "monthly");
+    EXPECT_EQ(loan.startDate()(), Environment::current().now());
+}
+
 TEST_F(HostAccountEntryTest, ARefusedSaveStoresNothingAndSaysWhy) {
     LogCapture log;
     const auto controller = HostAccountEntryController::creating(database, notifications);

@@ -13,10 +13,10 @@
 
 namespace zt {
 
-/// The demo interest rate of a loan: a yearly percentage from a start date.
-class MockInterestRateProvider final : public InterestRateProviding {
+/// The interest rate of a loan as plain published fields: a yearly percentage from a start date.
+class InterestRateProvider final : public InterestRateProviding {
 public:
-    MockInterestRateProvider(std::optional<double> rate, Date startDate)
+    InterestRateProvider(std::optional<double> rate, Date startDate)
         : rate_(*this, rate), startDate_(*this, startDate) {}
 
     Published<std::optional<double>>& rate() override { return rate_; }
@@ -27,11 +27,11 @@ private:
     Published<Date> startDate_;
 };
 
-/// The demo instalment plan of a loan, with a free-text note.
-class MockLoanPaymentScheduleProvider final : public LoanPaymentScheduleProviding {
+/// The instalment plan of a loan as plain published fields, with a free-text note.
+class LoanPaymentScheduleProvider final : public LoanPaymentScheduleProviding {
 public:
-    MockLoanPaymentScheduleProvider(std::optional<double> amount, std::string frequency, int paymentDueDay,
-                                    Date startDate, std::string note = {})
+    LoanPaymentScheduleProvider(std::optional<double> amount, std::string frequency, int paymentDueDay,
+                                Date startDate, std::string note = {})
         : note(*this, std::move(note)), amount_(*this, amount), frequency_(*this, std::move(frequency)),
           paymentDueDay_(*this, paymentDueDay), startDate_(*this, startDate) {}
 
@@ -49,20 +49,21 @@ private:
     Published<Date> startDate_;
 };
 
-/// The demo loan terms of the account entry form.
-class MockLoanEntryProvider final : public LoanEntryProviding {
+/// The loan terms the account entry form edits, as plain published fields: a host fills them from
+/// its record and reads them back on saving.
+class LoanEntryProvider final : public LoanEntryProviding {
 public:
-    MockLoanEntryProvider(Date startDate, std::optional<double> initialAmount,
-                          std::optional<std::int16_t> initialTermInYears,
-                          std::shared_ptr<InterestRateProviding> currentInterestRate,
-                          std::shared_ptr<LoanPaymentScheduleProviding> currentPaymentSchedule)
+    LoanEntryProvider(Date startDate, std::optional<double> initialAmount,
+                      std::optional<std::int16_t> initialTermInYears,
+                      std::shared_ptr<InterestRateProviding> currentInterestRate,
+                      std::shared_ptr<LoanPaymentScheduleProviding> currentPaymentSchedule)
         : startDate_(*this, startDate), initialAmount_(*this, initialAmount),
           initialTermInYears_(*this, initialTermInYears),
           currentInterestRate_(*this, std::move(currentInterestRate)),
           currentPaymentSchedule_(*this, std::move(currentPaymentSchedule)) {}
 
     /// A five-year loan of 25,000 at 4.5 %, paid monthly on the 15th, starting at startDate.
-    static std::shared_ptr<MockLoanEntryProvider> demo(Date startDate);
+    static std::shared_ptr<LoanEntryProvider> demo(Date startDate);
 
     Published<Date>& startDate() override { return startDate_; }
     Published<std::optional<double>>& initialAmount() override { return initialAmount_; }
