@@ -1,9 +1,12 @@
 #include "Gallery.h"
+#include "GalleryHost.h"
 #include "ZTSwiftUIComponents/accounts/AccountList.h"
 #include "ZTSwiftUIComponents/accounts/AccountPickers.h"
 #include "ZTSwiftUIComponents/accounts/EditAccountGroupsScreen.h"
 #include "ZTSwiftUIComponents/accounts/FilterAccountsView.h"
 #include "ZTSwiftUIComponents/accounts/UpdateAccountBalanceFlowView.h"
+#include "host-sqlite/HostAccountListStore.h"
+#include "host-sqlite/HostReconciliation.h"
 #include "mocks/MockAccountListStore.h"
 #include "platform/Console.h"
 #include "platform/StringTable.h"
@@ -14,9 +17,28 @@ namespace zt::preview {
 
 namespace {
 
-Screen accountsPage(PageContext&) {
+// On a database file the accounts as stored, every change kept; else the demo store, with one
+// account syncing to show the indicator.
+std::shared_ptr<AccountListStoreConforming> accountListStore() {
+    if (auto database = galleryDatabase())
+        return std::make_shared<HostAccountListStore>(std::move(database));
     const auto store = MockAccountListStore::demo();
     store->setSyncingBankAccountIds({"acc-checking"});
+    return store;
+}
+
+// The accounts the reconciliation offers, read afresh for each walk through it.
+BalanceUpdatingAccounts reconcilableAccounts() {
+    if (const auto database = galleryDatabase())
+        return balanceUpdatingAccounts(database);
+    BalanceUpdatingAccounts accounts;
+    for (const auto& account : excludedArchived(WidgetAccount::demo()))
+        accounts.push_back(std::make_shared<WidgetAccount>(account));
+    return accounts;
+}
+
+Screen accountsPage(PageContext&) {
+    const auto store = accountListStore();
     AccountList::Config config(true, false, false, false);
     config.isHeaderVisible = true;
     // The demo host applies what the store can do itself and names the rest.
@@ -42,19 +64,18 @@ Screen accountsPage(PageContext&) {
 }
 
 Screen editGroupsPage(PageContext&) {
-    const auto store = MockAccountListStore::demo();
+    const auto store = accountListStore();
     const auto screen = std::make_shared<const EditAccountGroupsScreen>(store);
     return [screen, store] { return screen->body(); };
 }
 
 Screen reconcilePage(PageContext&) {
     auto accounts = std::make_shared<BalanceUpdatingAccounts>();
-    for (const auto& account : excludedArchived(WidgetAccount::demo()))
-        accounts->push_back(std::make_shared<WidgetAccount>(account));
     // Once the flow has ended, a button starts it again, so the demo can be walked more than once.
     auto flow = std::make_shared<std::unique_ptr<UpdateAccountBalanceFlowView>>();
     const ui::Binding<BalanceUpdatingAccounts> binding{[accounts] { return *accounts; }, {}};
-    const auto restart = [flow, binding] {
+    const auto restart = [flow, binding, accounts] {
+        *accounts = reconcilableAccounts();
         *flow = std::make_unique<UpdateAccountBalanceFlowView>(binding, [] { console("onDismissDidPress"); });
     };
     restart();
