@@ -1,5 +1,6 @@
 #include "HostAccountListStore.h"
 
+#include "HostWrite.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "platform/Console.h"
 #include "platform/MainQueue.h"
@@ -66,16 +67,7 @@ void HostAccountListStore::reload() {
 }
 
 bool HostAccountListStore::store(const char* what, const std::function<void(SqliteConnection&)>& write) {
-    bool stored = true;
-    try {
-        auto& sql = database_->connection();
-        SqliteTransaction transaction(sql);
-        write(sql);
-        transaction.commit();
-    } catch (const std::exception& e) {
-        console(std::string("Not stored (") + what + "): " + e.what());
-        stored = false;
-    }
+    const bool stored = writeOrLog(*database_, what, write);
     reload();
     if (stored && onDataChanged)
         onDataChanged();
