@@ -11,6 +11,7 @@
 #include "platform/Console.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace zt::preview {
@@ -27,13 +28,23 @@ std::shared_ptr<AccountListStoreConforming> accountListStore() {
     return store;
 }
 
-// The accounts the reconciliation offers, read afresh for each walk through it.
-BalanceUpdatingAccounts reconcilableAccounts() {
-    if (const auto database = galleryDatabase())
-        return balanceUpdatingAccounts(database);
+// The accounts the reconciliation offers (only those named, when any are), read afresh for each
+// walk through it; on a database each tells onDidUpdate of a stored balance.
+BalanceUpdatingAccounts reconcilableAccounts(const std::vector<std::string>& only = {},
+                                             const std::function<void()>& onDidUpdate = {}) {
+    const auto wanted = [&only](const std::string& id) {
+        return only.empty() || std::ranges::count(only, id);
+    };
     BalanceUpdatingAccounts accounts;
+    if (const auto database = galleryDatabase()) {
+        for (auto& account : balanceUpdatingAccounts(database, onDidUpdate))
+            if (wanted(static_cast<const HostBalanceUpdatingAccount&>(*account).account().id))
+                accounts.push_back(std::move(account));
+        return accounts;
+    }
     for (const auto& account : excludedArchived(WidgetAccount::demo()))
-        accounts.push_back(std::make_shared<WidgetAccount>(account));
+        if (wanted(account.id))
+            accounts.push_back(std::make_shared<WidgetAccount>(account));
     return accounts;
 }
 
@@ -41,10 +52,21 @@ Screen accountsPage(PageContext&) {
     const auto store = accountListStore();
     AccountList::Config config(true, false, false, false);
     config.isHeaderVisible = true;
-    // The demo host applies what the store can do itself and names the rest.
-    const auto onAction = [weak = std::weak_ptr(store)](const AccountListAction& action) {
+    // "Update Balance" walks the reconciliation of the chosen accounts in place of the list.
+    const auto flow = std::make_shared<std::unique_ptr<UpdateAccountBalanceFlowView>>();
+    // The host applies what the store can do itself and names the rest.
+    const auto onAction = [weak = std::weak_ptr(store), flow](const AccountListAction& action) {
         console("onActionDidPress " + action.id());
         const auto s = weak.lock();
+        if (s && action.kind == AccountListAction::Kind::updateAccountBalance) {
+            const auto accounts = reconcilableAccounts(action.identifiers, [weak] {
+                if (const auto host = std::dynamic_pointer_cast<HostAccountListStore>(weak.lock()))
+                    host->reload();
+            });
+            *flow = std::make_unique<UpdateAccountBalanceFlowView>(
+                ui::Binding<BalanceUpdatingAccounts>{[accounts] { return accounts; }, {}});
+            return;
+        }
         if (!s || !action.account)
             return;
         if (action.kind == AccountListAction::Kind::archive)
@@ -60,7 +82,11 @@ Screen accountsPage(PageContext&) {
             console("onNewAccountDidPress " + group.value_or(""));
         },
         onAction);
-    return [screen, store] { return screen->body(); };
+    return [screen, store, flow] {
+        if (*flow && (*flow)->isPresented())
+            return (*flow)->body();
+        return screen->body();
+    };
 }
 
 Screen editGroupsPage(PageContext&) {

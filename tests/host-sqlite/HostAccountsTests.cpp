@@ -50,11 +50,6 @@ protected:
         return it == list.end() ? nullptr : &*it;
     }
 
-    std::size_t rowOf(const std::string& id) const {
-        const auto list = rows();
-        return static_cast<std::size_t>(std::ranges::find(list, id) - list.begin());
-    }
-
     std::int64_t transactionsOf(const std::string& accountId) {
         auto count =
             database->connection().prepare("SELECT count(*) FROM transactions WHERE account_id = ?1");
@@ -73,47 +68,64 @@ protected:
                 store->deleteAccount(*action.account);
         });
     }
+
+    /// Walks the reconciliation of the account at index, typing balance (unless empty), to Close.
+    void reconcile(int index, const std::string& balance) {
+        const auto accounts = balanceUpdatingAccounts(database);
+        const UpdateAccountBalanceFlowView flow({[accounts] { return accounts; }, {}});
+        ui::press(flow.body(), ui::byId("continue"));
+        ui::press(flow.body(), ui::byId("account-" + std::to_string(index)));
+        if (!balance.empty())
+            ui::typeText(flow.body(), ui::byId("actualBalance"), balance);
+        for (const char* id : {"continue", "confirm", "close"})
+            ui::press(flow.body(), ui::byId(id));
+    }
+
+    /// The overview's newest transaction of the account today.
+    std::shared_ptr<ReportTransaction> latestIn(HostOverviewDatabase& overview,
+                                                const std::string& accountId) {
+        ReportTransactionList out;
+        overview.fetchTodayTransactions({accountId},
+                                        [&](ReportTransactionList list) { out = std::move(list); });
+        queue().drain();
+        return out.empty() ? nullptr : out.front();
+    }
 };
 
-TEST_F(HostAccountsTest, TheDemoGroupsWithTheirTotalsOrderAndCollapseSurviveReopening) {
+TEST_F(HostAccountsTest, GroupsWithTheirTotalsOrderNamesAndCollapseSurviveReopening) {
     EXPECT_THAT(rows(), ElementsAre("nogroup", "acc-checking", "acc-savings", "acc-euro", "acc-business",
                                     "credit-card", "acc-credit-card", "cash", "acc-wallet", "other",
                                     "acc-car-loan", "acc-brokerage"));
-    EXPECT_EQ(group("cash")->amount, "$86.40");
-    EXPECT_EQ(group("other")->amount, "$4,280.30");
-    EXPECT_TRUE(store->syncingBankAccountIds().empty());
-    ASSERT_EQ(store->archivedAccounts().size(), 1u);
-
-    int announced = 0;
-    const auto subscription = store->objectWillChange.observe([&] { ++announced; });
-    // A drag of the credit-card group with its card above the catch-all group, then an account
-    // into the cash group.
+    // Drags of the card group with its card above the catch-all group, and of the savings into
+    // the cash group after the wallet; a new group and a renamed one.
     const EditAccountGroupsScreen editor(store);
-    editor.onMove({rowOf("credit-card"), rowOf("acc-credit-card")}, 0);
-    editor.onMove({rowOf("acc-savings")}, rowOf("acc-wallet") + 1);
+    editor.onMove({5, 6}, 0);
+    editor.onMove({4}, 9);
     queue().runUntilIdle(); // the editor saves from the queue
+    ui::press(editor.body(), "New group");
+    ui::typeText(editor.body(), ui::byId("name"), "Travel");
+    ui::press(editor.body(), "Save");
+    ui::press(ui::find(editor.body(), ui::byId("menu-cash")), "Edit");
+    ui::typeText(editor.body(), ui::byId("name"), "Pocket money");
+    ui::press(editor.body(), "Save");
+    store->save(AccountGroupItem{"blank", "  ", false, {}, {}}); // refused, as is renaming the catch-all
+    store->save(AccountGroupItem{std::string(AccountGroupItem::noGroupIdentifier), "Mine", false, {}, {}});
     const auto arranged = rows();
-    EXPECT_THAT(arranged, ElementsAre("credit-card", "acc-credit-card", "nogroup", "acc-checking", "acc-euro",
-                                      "acc-business", "cash", "acc-wallet", "acc-savings", "other",
-                                      "acc-car-loan", "acc-brokerage"));
-    EXPECT_EQ(group("cash")->amount, "$8,386.40"); // the store totals what the file holds now
+    EXPECT_EQ(arranged[2], "nogroup");
+    EXPECT_EQ(group("cash")->amount, "$8,386.40"); // totals of what the file holds now
     const auto list = accountList();
-    ui::press(list.body(), ui::byId("header-cash"));
-    ui::press(list.body(), ui::byId("header-nogroup"));
-    ui::press(list.body(), ui::byId("header-credit-card"));
-    ui::press(list.body(), ui::byId("header-credit-card"));
-    EXPECT_GT(announced, 0);
+    for (const char* header : {"header-cash", "header-nogroup"})
+        ui::press(list.body(), ui::byId(header));
 
     reopen();
     EXPECT_EQ(rows(), arranged);
-    EXPECT_TRUE(group("cash")->isCollapsed);
-    EXPECT_TRUE(group("nogroup")->isCollapsed);
-    EXPECT_FALSE(group("credit-card")->isCollapsed);
-    EXPECT_FALSE(ui::exists(accountList().body(), ui::byText("Savings"))); // inside the collapsed group
+    EXPECT_EQ(store->groups().back().name, "Travel");
+    EXPECT_EQ(group("cash")->name, "Pocket money");
+    EXPECT_EQ(group("nogroup")->name, "No group");
+    EXPECT_FALSE(group("blank"));
+    EXPECT_TRUE(group("cash")->isCollapsed && group("nogroup")->isCollapsed);
     // The overview's accounts card follows the editor's order too.
-    const auto accounts = excludedArchived(database->accounts());
-    EXPECT_EQ(accounts.front().id, "acc-credit-card");
-    EXPECT_EQ(accounts.back().id, "acc-brokerage");
+    EXPECT_EQ(excludedArchived(database->accounts()).front().id, "acc-credit-card");
 }
 
 TEST_F(HostAccountsTest, ArchivedAccountsLeaveTheirGroupAndComeBackToItsEnd) {
@@ -121,20 +133,12 @@ TEST_F(HostAccountsTest, ArchivedAccountsLeaveTheirGroupAndComeBackToItsEnd) {
     ui::press(ui::find(list.body(), ui::byId("acc-credit-card")), "Archive");
     ui::press(ui::find(list.body(), ui::byId("acc-car-loan")), "Archive");
     EXPECT_EQ(ui::find(list.body(), ui::byId("archivedCount")).as<ui::Text>()->content, "3");
-
     reopen();
-    EXPECT_FALSE(store->account("acc-credit-card"));
-    EXPECT_TRUE(group("credit-card")->items.empty());
-    EXPECT_EQ(group("other")->amount, "$12,480.30");
     ASSERT_EQ(store->archivedAccounts().size(), 3u);
-    EXPECT_TRUE(std::ranges::all_of(store->archivedAccounts(), [](const auto& a) { return a.isArchived; }));
 
-    store->unarchive(*std::ranges::find_if(store->archivedAccounts(),
-                                           [](const auto& a) { return a.id == "acc-car-loan"; }));
+    store->unarchive(store->archivedAccounts()[1]); // the loan
     store->unarchiveAccount("acc-old-savings");
-    store->unarchiveAccount("acc-unknown");
     reopen();
-    EXPECT_THAT(group("other")->items, ::testing::SizeIs(2));
     EXPECT_EQ(group("other")->items.back().id, "acc-car-loan");
     EXPECT_EQ(group("nogroup")->items.back().id, "acc-old-savings");
     ASSERT_EQ(store->archivedAccounts().size(), 1u);
@@ -145,8 +149,7 @@ TEST_F(HostAccountsTest, DeletingGroupsWithAndWithoutTheirAccounts) {
     // An archived account of a group the user deletes with its accounts is not among them.
     database->connection().execute("UPDATE accounts SET group_id = 'cash' WHERE id = 'acc-old-savings'");
     const auto checkingTransactions = transactionsOf("acc-checking");
-    ASSERT_GT(transactionsOf("acc-wallet"), 0);
-    ASSERT_GT(transactionsOf("acc-credit-card"), 0);
+    ASSERT_GT(transactionsOf("acc-wallet") * transactionsOf("acc-credit-card"), 0);
     const EditAccountGroupsScreen editor(store);
     ui::press(ui::find(editor.body(), ui::byId("menu-other")), "Delete");
     ui::press(ui::find(editor.body(), ui::byId("deleteConfirmation")), "Delete Group Only");
@@ -163,125 +166,49 @@ TEST_F(HostAccountsTest, DeletingGroupsWithAndWithoutTheirAccounts) {
     EXPECT_EQ(transactionsOf("acc-wallet") + transactionsOf("acc-credit-card"), 0);
     EXPECT_EQ(transactionsOf("acc-checking"), checkingTransactions);
     EXPECT_EQ(database->connection().integer("SELECT count(*) FROM pragma_foreign_key_check"), 0);
-    ASSERT_EQ(store->archivedAccounts().size(), 1u);
-    EXPECT_FALSE(store->archivedAccounts()[0].groupId); // kept, in the catch-all group
+    EXPECT_EQ(store->archivedAccounts().size(), 1u); // kept
 }
 
-TEST_F(HostAccountsTest, GroupsAreCreatedAndRenamedButNeverBlankOrTheCatchAllGroup) {
-    const EditAccountGroupsScreen editor(store);
-    ui::press(editor.body(), "New group");
-    ui::typeText(editor.body(), ui::byId("name"), "Travel");
-    ui::press(editor.body(), "Save");
-    ui::press(ui::find(editor.body(), ui::byId("menu-cash")), "Edit");
-    ui::typeText(editor.body(), ui::byId("name"), "Pocket money");
-    ui::press(editor.body(), "Save");
-    store->save(AccountGroupItem{"blank", "  ", false, {}, {}});
-    store->save(AccountGroupItem{std::string(AccountGroupItem::noGroupIdentifier), "Mine", false, {}, {}});
-    bool completed = false;
-    store->save([&] { completed = true; });
-    EXPECT_FALSE(completed); // on the main queue
-    queue().runUntilIdle();
-    EXPECT_TRUE(completed);
-
-    reopen();
-    ASSERT_EQ(store->groups().size(), 5u);
-    EXPECT_EQ(store->groups().back().name, "Travel");
-    EXPECT_EQ(store->groups().back().amount, "$0.00");
-    EXPECT_EQ(group("cash")->name, "Pocket money");
-    EXPECT_EQ(group("cash")->items.size(), 1u);
-    EXPECT_EQ(group("nogroup")->name, "No group");
-    EXPECT_FALSE(group("blank"));
-}
-
-class HostReconciliationTest : public HostAccountsTest {
-protected:
-    /// Walks the flow for the account, typing balance (nothing when empty), through Close.
-    void reconcile(const std::string& accountId, const std::string& balance) {
-        const auto accounts = balanceUpdatingAccounts(database);
-        const UpdateAccountBalanceFlowView flow({[accounts] { return accounts; }, {}});
-        ui::press(flow.body(), ui::byId("continue"));
-        const auto index =
-            std::ranges::find_if(accounts,
-                                 [&](const auto& a) {
-                                     return static_cast<const HostBalanceUpdatingAccount&>(*a).account().id ==
-                                            accountId;
-                                 }) -
-            accounts.begin();
-        ui::press(flow.body(), ui::byId("account-" + std::to_string(index)));
-        if (!balance.empty())
-            ui::typeText(flow.body(), ui::byId("actualBalance"), balance);
-        ui::press(flow.body(), ui::byId("continue"));
-        ui::press(flow.body(), ui::byId("confirm"));
-        ui::press(flow.body(), ui::byId("close"));
-    }
-
-    ReportTransactionList todayIn(HostOverviewDatabase& overview, const std::string& accountId) {
-        ReportTransactionList out;
-        overview.fetchTodayTransactions({accountId},
-                                        [&](ReportTransactionList list) { out = std::move(list); });
-        queue().drain();
-        return out;
-    }
-};
-
-TEST_F(HostReconciliationTest, TheAdjustmentIsATransactionOfTheOverviewInEitherCurrency) {
+TEST_F(HostAccountsTest, TheAdjustmentIsATransactionOfTheOverviewInEitherCurrency) {
     const double worthBefore = HostOverviewDatabase(database).netWorth();
     const auto countBefore = database->transactionCount();
-    reconcile("acc-wallet", "80");  // 86.40 down to 80: an expense
-    reconcile("acc-euro", "1,000"); // 920 EUR up to 1,000 at 1.09: income
-    reconcile("acc-checking", "");  // nothing typed: no difference, nothing stored
+    reconcile(2, "80");    // the wallet, 86.40 down to 80: an expense
+    reconcile(6, "1,000"); // the euro account, 920 EUR up to 1,000 at 1.09: income
+    reconcile(0, "");      // checking, nothing typed: no difference, nothing stored
 
     reopen();
     HostOverviewDatabase overview(database);
     EXPECT_EQ(database->transactionCount(), countBefore + 2);
     EXPECT_NEAR(overview.netWorth(), worthBefore - 6.4 + 80 * 1.09, 1e-9);
-
-    const auto wallet = todayIn(overview, "acc-wallet");
-    ASSERT_FALSE(wallet.empty());
-    EXPECT_TRUE(wallet.front()->isExpense());
-    EXPECT_NEAR(wallet.front()->amount(), 6.4, 1e-9);
-    EXPECT_EQ(wallet.front()->descriptionText(), "Account reconciliation");
-    EXPECT_EQ(wallet.front()->date(), test::at(2025, 5, 15, 12));
+    const auto wallet = latestIn(overview, "acc-wallet");
+    ASSERT_TRUE(wallet);
+    EXPECT_TRUE(wallet->isExpense());
+    EXPECT_NEAR(wallet->amount(), 6.4, 1e-9);
+    EXPECT_EQ(wallet->descriptionText(), "Account reconciliation");
     EXPECT_EQ(database->account("acc-wallet")->balance, 80);
-
-    const auto euro = todayIn(overview, "acc-euro");
-    ASSERT_FALSE(euro.empty());
-    EXPECT_FALSE(euro.front()->isExpense());
-    EXPECT_NEAR(euro.front()->amount(), 87.2, 1e-9); // in the application currency
-    EXPECT_NEAR(*euro.front()->amountOriginalCurrency(), 80, 1e-9);
-    EXPECT_EQ(euro.front()->currencyCode(), "EUR");
+    const auto euro = latestIn(overview, "acc-euro");
+    ASSERT_TRUE(euro);
+    EXPECT_FALSE(euro->isExpense());
+    EXPECT_NEAR(euro->amount(), 87.2, 1e-9); // in the application currency
+    EXPECT_NEAR(*euro->amountOriginalCurrency(), 80, 1e-9);
+    EXPECT_EQ(euro->currencyCode(), "EUR");
     EXPECT_EQ(database->account("acc-euro")->balanceInAccountCurrency, 1000);
-    EXPECT_EQ(database->account("acc-euro")->balanceDate, test::at(2025, 5, 15, 12));
-    EXPECT_TRUE(todayIn(overview, "acc-checking").empty());
 }
 
-TEST_F(HostReconciliationTest, BalancesThatAreNoNumberAreRefusedAndNothingIsStored) {
+TEST_F(HostAccountsTest, BalancesThatAreNoNumberAreRefusedAndNothingIsStored) {
     const auto accounts = balanceUpdatingAccounts(database);
     auto& euro = static_cast<HostBalanceUpdatingAccount&>(*accounts.at(6));
-    ASSERT_EQ(euro.account().id, "acc-euro");
     const auto count = database->transactionCount();
-    for (const double bad :
-         {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+    for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::max()}) { // the last overflows its conversion
         euro.updateBalance(bad, test::at(2025, 5, 15));
         ASSERT_TRUE(euro.lastError());
         EXPECT_EQ(euro.lastError()->reason(), HostDatabaseError::Reason::invalidRecord);
-        EXPECT_EQ(euro.accountCurrencyBalance(), 920);
     }
-    // A balance so large that its conversion overflows cannot be recorded either.
-    EXPECT_THROW(reconcileAccountBalance(*database, "acc-euro", std::numeric_limits<double>::max(), {}),
-                 HostDatabaseError);
-    try {
-        reconcileAccountBalance(*database, "acc-gone", 5, {});
-        ADD_FAILURE() << "an unknown account was reconciled";
-    } catch (const HostDatabaseError& e) {
-        EXPECT_EQ(e.reason(), HostDatabaseError::Reason::storeFailed);
-    }
-    euro.updateBalance(900, test::at(2025, 5, 15));
-    EXPECT_FALSE(euro.lastError()); // a later good balance clears the error
-
+    EXPECT_THROW(reconcileAccountBalance(*database, "acc-gone", 5, {}), HostDatabaseError);
     reopen();
-    EXPECT_EQ(database->transactionCount(), count + 1);
-    EXPECT_EQ(database->account("acc-euro")->balanceInAccountCurrency, 900);
+    EXPECT_EQ(database->transactionCount(), count);
+    EXPECT_EQ(database->account("acc-euro")->balanceInAccountCurrency, 920);
 }
 
 } // namespace
