@@ -69,8 +69,6 @@ void HostAccountListStore::reload() {
 bool HostAccountListStore::store(const char* what, const std::function<void(SqliteConnection&)>& write) {
     const bool stored = writeOrLog(*database_, what, write);
     reload();
-    if (stored && onDataChanged)
-        onDataChanged();
     return stored;
 }
 

@@ -25,12 +25,8 @@ public:
 
     explicit HostAccountListStore(std::shared_ptr<HostDatabase> database);
 
-    const std::shared_ptr<HostDatabase>& database() const { return database_; }
     /// Reads groups and archived accounts from the file again (after another writer changed it).
     void reload();
-    /// Called after every stored change, so that other screens over the file (the overview) can
-    /// read it again.
-    std::function<void()> onDataChanged;
 
     const NumberFormatter& formatter() const override { return formatter_; }
     /// The reference host has no bank connections: nothing ever syncs.
