@@ -128,7 +128,7 @@ Screen pickersPage(PageContext&) {
         AccountType type = AccountType::checking;
     };
     const auto choices = std::make_shared<Choices>();
-    const auto groups = MockAccountListStore::demoGroups();
+    const auto groups = accountListStore()->groups();
     return [choices, groups] {
         return ui::vstack({
             NewAccountTypePickerView(
