@@ -59,9 +59,7 @@ protected:
 
     /// The accounts screen as the gallery's host wires it: row actions reach the store.
     AccountList accountList() {
-        AccountList::Config config;
-        config.isHeaderVisible = true;
-        return AccountList(store, config, {}, {}, [store = store](const AccountListAction& action) {
+        return AccountList(store, {}, {}, {}, [store = store](const AccountListAction& action) {
             if (action.kind == AccountListAction::Kind::archive)
                 store->archive(*action.account);
             else if (action.kind == AccountListAction::Kind::remove)
@@ -113,9 +111,8 @@ TEST_F(HostAccountsTest, GroupsWithTheirTotalsOrderNamesAndCollapseSurviveReopen
     const auto arranged = rows();
     EXPECT_EQ(arranged[2], "nogroup");
     EXPECT_EQ(group("cash")->amount, "$8,386.40"); // totals of what the file holds now
-    const auto list = accountList();
     for (const char* header : {"header-cash", "header-nogroup"})
-        ui::press(list.body(), ui::byId(header));
+        ui::press(accountList().body(), ui::byId(header));
 
     reopen();
     EXPECT_EQ(rows(), arranged);
@@ -132,7 +129,6 @@ TEST_F(HostAccountsTest, ArchivedAccountsLeaveTheirGroupAndComeBackToItsEnd) {
     const auto list = accountList();
     ui::press(ui::find(list.body(), ui::byId("acc-credit-card")), "Archive");
     ui::press(ui::find(list.body(), ui::byId("acc-car-loan")), "Archive");
-    EXPECT_EQ(ui::find(list.body(), ui::byId("archivedCount")).as<ui::Text>()->content, "3");
     reopen();
     ASSERT_EQ(store->archivedAccounts().size(), 3u);
 
