@@ -1,6 +1,6 @@
 #include "HostCategoriesStore.h"
 
-#include "platform/Console.h"
+#include "HostWrite.h"
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 
@@ -46,16 +46,7 @@ std::shared_ptr<CategoriesListModelData> HostCategoriesStore::makeModel() {
 }
 
 bool HostCategoriesStore::store(const char* what, const std::function<void(SqliteConnection&)>& write) {
-    bool stored = true;
-    try {
-        auto& sql = database_->connection();
-        SqliteTransaction transaction(sql);
-        write(sql);
-        transaction.commit();
-    } catch (const std::exception& e) {
-        console(std::string("Not stored (") + what + "): " + e.what());
-        stored = false;
-    }
+    const bool stored = writeOrLog(*database_, what, write);
     if (const auto model = model_.lock())
         model->reload(categories(TransactionType::income), categories(TransactionType::expense));
     return stored;

@@ -1,28 +1,72 @@
 #include "Gallery.h"
+#include "GalleryHost.h"
 #include "ZTSwiftUIComponents/accounts/AccountList.h"
 #include "ZTSwiftUIComponents/accounts/AccountPickers.h"
 #include "ZTSwiftUIComponents/accounts/EditAccountGroupsScreen.h"
 #include "ZTSwiftUIComponents/accounts/FilterAccountsView.h"
 #include "ZTSwiftUIComponents/accounts/UpdateAccountBalanceFlowView.h"
+#include "host-sqlite/HostAccountListStore.h"
+#include "host-sqlite/HostReconciliation.h"
 #include "mocks/MockAccountListStore.h"
 #include "platform/Console.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace zt::preview {
 
 namespace {
 
-Screen accountsPage(PageContext&) {
+// On a database file the accounts as stored, every change kept; else the demo store, with one
+// account syncing to show the indicator.
+std::shared_ptr<AccountListStoreConforming> accountListStore() {
+    if (auto database = galleryDatabase())
+        return std::make_shared<HostAccountListStore>(std::move(database));
     const auto store = MockAccountListStore::demo();
     store->setSyncingBankAccountIds({"acc-checking"});
+    return store;
+}
+
+// The accounts the reconciliation offers (only those named, when any are), read afresh for each
+// walk through it; on a database each tells onDidUpdate of a stored balance.
+BalanceUpdatingAccounts reconcilableAccounts(const std::vector<std::string>& only = {},
+                                             const std::function<void()>& onDidUpdate = {}) {
+    const auto wanted = [&only](const std::string& id) {
+        return only.empty() || std::ranges::count(only, id);
+    };
+    BalanceUpdatingAccounts accounts;
+    if (const auto database = galleryDatabase()) {
+        for (auto& account : balanceUpdatingAccounts(database, onDidUpdate))
+            if (wanted(static_cast<const HostBalanceUpdatingAccount&>(*account).account().id))
+                accounts.push_back(std::move(account));
+        return accounts;
+    }
+    for (const auto& account : excludedArchived(WidgetAccount::demo()))
+        if (wanted(account.id))
+            accounts.push_back(std::make_shared<WidgetAccount>(account));
+    return accounts;
+}
+
+Screen accountsPage(PageContext&) {
+    const auto store = accountListStore();
     AccountList::Config config(true, false, false, false);
     config.isHeaderVisible = true;
-    // The demo host applies what the store can do itself and names the rest.
-    const auto onAction = [weak = std::weak_ptr(store)](const AccountListAction& action) {
+    // "Update Balance" walks the reconciliation of the chosen accounts in place of the list.
+    const auto flow = std::make_shared<std::unique_ptr<UpdateAccountBalanceFlowView>>();
+    // The host applies what the store can do itself and names the rest.
+    const auto onAction = [weak = std::weak_ptr(store), flow](const AccountListAction& action) {
         console("onActionDidPress " + action.id());
         const auto s = weak.lock();
+        if (s && action.kind == AccountListAction::Kind::updateAccountBalance) {
+            const auto accounts = reconcilableAccounts(action.identifiers, [weak] {
+                if (const auto host = std::dynamic_pointer_cast<HostAccountListStore>(weak.lock()))
+                    host->reload();
+            });
+            *flow = std::make_unique<UpdateAccountBalanceFlowView>(
+                ui::Binding<BalanceUpdatingAccounts>{[accounts] { return accounts; }, {}});
+            return;
+        }
         if (!s || !action.account)
             return;
         if (action.kind == AccountListAction::Kind::archive)
@@ -38,23 +82,26 @@ Screen accountsPage(PageContext&) {
             console("onNewAccountDidPress " + group.value_or(""));
         },
         onAction);
-    return [screen, store] { return screen->body(); };
+    return [screen, store, flow] {
+        if (*flow && (*flow)->isPresented())
+            return (*flow)->body();
+        return screen->body();
+    };
 }
 
 Screen editGroupsPage(PageContext&) {
-    const auto store = MockAccountListStore::demo();
+    const auto store = accountListStore();
     const auto screen = std::make_shared<const EditAccountGroupsScreen>(store);
     return [screen, store] { return screen->body(); };
 }
 
 Screen reconcilePage(PageContext&) {
     auto accounts = std::make_shared<BalanceUpdatingAccounts>();
-    for (const auto& account : excludedArchived(WidgetAccount::demo()))
-        accounts->push_back(std::make_shared<WidgetAccount>(account));
     // Once the flow has ended, a button starts it again, so the demo can be walked more than once.
     auto flow = std::make_shared<std::unique_ptr<UpdateAccountBalanceFlowView>>();
     const ui::Binding<BalanceUpdatingAccounts> binding{[accounts] { return *accounts; }, {}};
-    const auto restart = [flow, binding] {
+    const auto restart = [flow, binding, accounts] {
+        *accounts = reconcilableAccounts();
         *flow = std::make_unique<UpdateAccountBalanceFlowView>(binding, [] { console("onDismissDidPress"); });
     };
     restart();
@@ -81,7 +128,7 @@ Screen pickersPage(PageContext&) {
         AccountType type = AccountType::checking;
     };
     const auto choices = std::make_shared<Choices>();
-    const auto groups = MockAccountListStore::demoGroups();
+    const auto groups = accountListStore()->groups();
     return [choices, groups] {
         return ui::vstack({
             NewAccountTypePickerView(

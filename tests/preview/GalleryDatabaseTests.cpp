@@ -111,5 +111,29 @@ TEST_F(GalleryDatabaseTest, AFileTheHostCannotUseIsRefusedUnchanged) {
     EXPECT_EQ(test::TemporaryDirectory::read(file), "not a database");
 }
 
+TEST_F(GalleryDatabaseTest, ABalanceUpdateAndAnArchivedAccountOfTheAccountsPageAreKeptInTheFile) {
+    useGalleryDatabase(openGalleryDatabase(file));
+    {
+        const auto accounts = page("account-list").make(context);
+        ui::press(ui::find(accounts(), ui::byId("acc-wallet")), "Update Balance");
+        ui::press(accounts(), ui::byId("continue"));
+        ui::press(accounts(), ui::byId("account-0"));
+        ui::typeText(accounts(), ui::byId("actualBalance"), "80");
+        for (const char* id : {"continue", "confirm", "close"})
+            ui::press(accounts(), ui::byId(id));
+        EXPECT_EQ(ui::find(accounts(), ui::byId("balance-acc-wallet")).as<ui::Text>()->content, "$80.00");
+        ui::press(ui::find(accounts(), ui::byId("acc-savings")), "Archive");
+    }
+    useGalleryDatabase(nullptr);
+
+    useGalleryDatabase(openGalleryDatabase(file));
+    const auto accounts = page("account-list").make(context);
+    EXPECT_EQ(ui::find(accounts(), ui::byId("balance-acc-wallet")).as<ui::Text>()->content, "$80.00");
+    EXPECT_EQ(ui::find(accounts(), ui::byId("archivedCount")).as<ui::Text>()->content, "2");
+    useGalleryDatabase(nullptr); // the demo pages start from the demo accounts
+    const auto demo = page("account-list").make(context);
+    EXPECT_EQ(ui::find(demo(), ui::byId("balance-acc-wallet")).as<ui::Text>()->content, "$86.40");
+}
+
 } // namespace
 } // namespace zt::preview
