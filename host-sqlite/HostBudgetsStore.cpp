@@ -153,7 +153,6 @@ void HostBudgetsStore::save(const NewBudget& budget) {
                 .bind(2, covered[position]->id)
                 .bind(3, static_cast<std::int64_t>(position))
                 .run();
-            category.reset();
         }
         auto subcategory =
             sql.prepare("INSERT INTO budget_subcategories (budget_id, subcategory_id, limit_amount) "
@@ -164,7 +163,6 @@ void HostBudgetsStore::save(const NewBudget& budget) {
             subcategory.bind(3, limit != budget.subcategoryBudgets.end() ? std::optional(limit->second)
                                                                          : std::nullopt);
             subcategory.run();
-            subcategory.reset();
         }
         transaction.commit();
     } catch (const SqliteError& e) {

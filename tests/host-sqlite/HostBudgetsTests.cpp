@@ -107,7 +107,14 @@ protected:
         database->connection().execute(
             "DELETE FROM transactions WHERE category_id IN ('cat-health', 'cat-travel')");
         store = std::make_shared<HostBudgetsStore>(database);
+        // The tests below start without budgets; the seeded ones are kept for the first.
+        store->load();
+        seeded = store->budgets();
+        database->connection().execute("DELETE FROM budgets");
+        store->load();
     }
+
+    std::vector<WidgetBudget> seeded;
 
     void reopen() {
         store.reset();
@@ -152,8 +159,23 @@ protected:
     }
 };
 
+TEST_F(HostBudgetsTest, TheSeededBudgetsSpendWhatTheOverviewShowsForTheMonth) {
+    ASSERT_EQ(seeded.size(), WidgetBudget::demoBudgets().size());
+    HostOverviewDatabase overview(database);
+    std::vector<TopCategory> top;
+    overview.fetchTopCategories([&](std::vector<TopCategory> categories) { top = std::move(categories); });
+    queue().drain();
+    const auto& groceries = seeded.at(0);
+    EXPECT_EQ(groceries.name, "Groceries");
+    EXPECT_EQ(groceries.remainingDays, 17) << "the calendar month: 15 to 31 May";
+    const auto shown =
+        std::find_if(top.begin(), top.end(), [](const auto& c) { return c.name == "Groceries"; });
+    ASSERT_NE(shown, top.end());
+    EXPECT_GT(groceries.spent, 0);
+    EXPECT_NEAR(groceries.spent, shown->amountSpent, 1e-9);
+}
+
 TEST_F(HostBudgetsTest, ABudgetMadeOnTheScreenShowsANewExpenseAfterReopening) {
-    database->connection().execute("DELETE FROM budgets");
     {
         const BudgetsScreen2025 screen(store);
         ui::press(screen.body(), ui::byAccessibilityLabel("New Budget"));
