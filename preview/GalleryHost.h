@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/host/TransactionType.h"
 #include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
+#include "ZTSwiftUIComponents/transactions/QuickEntryViewModelConformable.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerViewModel.h"
 #include "platform/UserDefaults.h"
 
@@ -36,5 +37,9 @@ std::shared_ptr<OverviewDatabase> galleryOverviewDatabase();
 /// A new entry model that saves into database (one galleryOverviewDatabase() gave).
 std::shared_ptr<TransactionEntryContainerViewModel>
 galleryEntryViewModel(const std::shared_ptr<OverviewDatabase>& database, TransactionType type);
+
+/// A new quick-entry model that saves into database (one galleryOverviewDatabase() gave).
+std::shared_ptr<QuickEntryViewModelConformable>
+galleryQuickEntryViewModel(const std::shared_ptr<OverviewDatabase>& database);
 
 } // namespace zt::preview

@@ -36,13 +36,6 @@ protected:
     void reopen() { overview = std::make_shared<HostOverviewDatabase>(std::make_shared<HostDatabase>(file)); }
 
     std::int64_t count() { return overview->database()->transactionCount(); }
-
-    std::vector<std::string> texts(const QuickEntryViewModelConformable& model, const SectionData& section) {
-        std::vector<std::string> out;
-        for (const auto& item : section.data)
-            out.push_back(model.text(item));
-        return out;
-    }
 };
 
 TEST_F(HostQuickEntryTest, ATypedLineIsInTheOverviewAfterReopening) {
@@ -75,27 +68,18 @@ TEST_F(HostQuickEntryTest, ATypedLineIsInTheOverviewAfterReopening) {
     // The new description is offered while typing the next line.
     HostQuickEntryViewModel next(overview);
     next.setTransactionText("3 Gro far");
-    EXPECT_THAT(texts(next, next.suggestions()), Contains("farmers market"));
-    next.setTransactionText("3 Gro");
-    EXPECT_THAT(texts(next, next.categories()), Contains("Groceries"));
+    ASSERT_FALSE(next.suggestions().data.empty());
+    EXPECT_EQ(next.text(next.suggestions().data[0]), "farmers market");
 }
 
-TEST_F(HostQuickEntryTest, AnUnreadableLineStoresNothingAndSaysWhy) {
-    const auto before = count();
+TEST_F(HostQuickEntryTest, ALineThatCannotBeReadOrStoredWholeStoresNothing) {
     const auto model = std::make_shared<HostQuickEntryViewModel>(overview);
     NewQuickEntryScreen screen(model, router);
     ui::typeText(screen.body(), ui::byId("transactionText"), "12.50 Groceries | 3,x Fun");
-    const auto body = screen.body();
-    EXPECT_TRUE(ui::exists(body, ui::byId("problems")));
-    EXPECT_FALSE(ui::findAs<ui::Button>(body, ui::byId("save")).enabled);
+    EXPECT_TRUE(ui::exists(screen.body(), ui::byId("problems")));
+    EXPECT_FALSE(ui::findAs<ui::Button>(screen.body(), ui::byId("save")).enabled);
     EXPECT_FALSE(model->save());
-    EXPECT_EQ(model->transactionText(), "12.50 Groceries | 3,x Fun") << "kept as typed";
-    reopen();
-    EXPECT_EQ(count(), before);
-}
 
-TEST_F(HostQuickEntryTest, ALineTheDatabaseRefusesPartlyIsNotStoredAtAll) {
-    const auto model = std::make_shared<HostQuickEntryViewModel>(overview);
     // The second entry's account disappears after the model listed it.
     overview->database()->connection().execute("DELETE FROM accounts WHERE id = 'acc-euro'");
     const auto before = count();
@@ -104,13 +88,11 @@ TEST_F(HostQuickEntryTest, ALineTheDatabaseRefusesPartlyIsNotStoredAtAll) {
     int announced = 0;
     auto subscription = model->objectWillChange.observe([&] { ++announced; });
     EXPECT_FALSE(model->save());
-    EXPECT_GE(announced, 1) << "the screen shows the problem";
+    EXPECT_EQ(announced, 1) << "the screen shows the problem";
     EXPECT_THAT(model->problems(), Contains("The transactions could not be saved."));
-    EXPECT_EQ(model->transactionText(), "5 Groceries Wallet | 6 Groceries Euro Account");
+    EXPECT_EQ(model->transactionText(), "5 Groceries Wallet | 6 Groceries Euro Account") << "kept as typed";
     reopen();
     EXPECT_EQ(count(), before) << "not even the first entry";
-    model->setTransactionText("5 Groceries Wallet");
-    EXPECT_TRUE(model->problems().empty()) << "a new text is read afresh";
 }
 
 } // namespace
