@@ -23,18 +23,20 @@ public:
 
     const NumberFormatter& formatter() const override { return formatter_; }
     const std::vector<WidgetBudget>& budgets() const override { return budgets_(); }
+    /// Reads every budget, in the user's order, with the figures of its current period.
     void load() override;
-    void remove(const WidgetBudget& budget) override;
     /// The budget's expenses between the two instants (both included), newest first.
     ReportTransactionList transactions(const WidgetBudget& budget, Date from, Date to) override;
-    /// Creates the budget, or replaces every stored value of the one with its id; then loads.
-    void save(const NewBudget& budget) override;
     /// The stored expense categories in the user's order, with their subcategories.
     std::vector<BudgetCategory> categories() const override;
     /// What is stored for the budget, as the form edits it.
     std::optional<NewBudget> budgetForEditing(const WidgetBudget& budget) const override;
 
-    const std::shared_ptr<HostDatabase>& database() const { return database_; }
+    // Writes.
+    /// Creates the budget, or replaces every stored value of the one with its id; then loads.
+    void save(const NewBudget& budget) override;
+    /// Deletes the budget with its categories and subcategory limits, then loads.
+    void remove(const WidgetBudget& budget) override;
 
 private:
     std::shared_ptr<HostDatabase> database_;
