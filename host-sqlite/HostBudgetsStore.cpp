@@ -18,9 +18,8 @@ using Reason = HostDatabaseError::Reason;
 // The transactions a budget (?1) covers: those of its categories that have no chosen
 // subcategory, and those of its chosen subcategories. Each side is one indexed lookup.
 constexpr const char* budgetCoverage =
-    "(t.category_id IN (SELECT bc.category_id FROM budget_categories bc WHERE bc.budget_id = ?1 AND NOT "
-    "EXISTS "
-    "(SELECT 1 FROM budget_subcategories bs JOIN subcategories s ON s.id = bs.subcategory_id "
+    "(t.category_id IN (SELECT bc.category_id FROM budget_categories bc WHERE bc.budget_id = ?1 "
+    "AND NOT EXISTS (SELECT 1 FROM budget_subcategories bs JOIN subcategories s ON s.id = bs.subcategory_id "
     "WHERE bs.budget_id = ?1 AND s.category_id = bc.category_id)) "
     "OR t.subcategory_id IN (SELECT subcategory_id FROM budget_subcategories WHERE budget_id = ?1)) "
     "AND t.is_expense = 1 AND t.is_transfer = 0 AND t.is_excluded = 0";
