@@ -40,6 +40,14 @@ IntervalStep intervalStep(BudgetInterval interval) {
     return {CalendarComponent::month, 1};
 }
 
+// The first instant of the index-th period, counted from the first day each time so that a
+// clamped month end does not creep.
+Date periodStart(BudgetInterval interval, Date first, int index, const Calendar& calendar) {
+    const auto [component, count] = intervalStep(interval);
+    const auto date = calendar.adding(component, index * count, first);
+    return date ? calendar.startOfDay(*date) : first;
+}
+
 Date dayAfter(Date day, const Calendar& calendar) {
     return calendar.startOfDay(calendar.adding(CalendarComponent::day, 1, day).value_or(day + 86400));
 }
@@ -69,22 +77,32 @@ HostBudgetPeriod hostBudgetPeriod(BudgetInterval interval, Date startDate, std::
     if (interval == BudgetInterval::once)
         return {first, last, state};
 
-    const auto [component, count] = intervalStep(interval);
-    // Every boundary is counted from the first day, so a clamped month end does not creep.
-    const auto boundary = [&, component = component, count = count](int index) {
-        const auto date = calendar.adding(component, index * count, first);
-        return date ? calendar.startOfDay(*date) : first;
-    };
+    const auto boundary = [&](int index) { return periodStart(interval, first, index, calendar); };
     if (state == HostBudgetPeriod::State::upcoming)
         return {first, cut(boundary(1)), state};
 
     const Date reference = state == HostBudgetPeriod::State::ended ? *last - 1 : now;
+    const auto [component, count] = intervalStep(interval);
     int index = std::max(0, calendar.difference(component, first, reference).value_or(0) / count);
     while (boundary(index + 1) <= reference)
         ++index;
     while (index > 0 && boundary(index) > reference)
         --index;
     return {boundary(index), cut(boundary(index + 1)), state};
+}
+
+std::vector<Date> hostBudgetPeriodStarts(BudgetInterval interval, Date startDate, Date before,
+                                         const Calendar& calendar) {
+    std::vector<Date> starts;
+    if (interval == BudgetInterval::once)
+        return starts;
+    const Date first = calendar.startOfDay(startDate);
+    for (int index = 0;; ++index) {
+        const Date start = periodStart(interval, first, index, calendar);
+        if (start >= before || (index > 0 && start <= starts.back()))
+            return starts;
+        starts.push_back(start);
+    }
 }
 
 } // namespace zt

@@ -5,6 +5,7 @@
 #include "platform/Date.h"
 
 #include <optional>
+#include <vector>
 
 namespace zt {
 
@@ -36,5 +37,10 @@ struct HostBudgetPeriod {
 /// or last one, see State), in the calendar's time zone.
 HostBudgetPeriod hostBudgetPeriod(BudgetInterval interval, Date startDate, std::optional<Date> endDate,
                                   Date now, const Calendar& calendar);
+
+/// The first instants of a budget's periods that begin before `before`, oldest first; none for a
+/// one-off budget.
+std::vector<Date> hostBudgetPeriodStarts(BudgetInterval interval, Date startDate, Date before,
+                                         const Calendar& calendar);
 
 } // namespace zt

@@ -50,6 +50,36 @@ double budgetSpent(SqliteConnection& sql, const std::string& id, const HostBudge
     return sum.real(0);
 }
 
+// What a rollover budget brings into its period starting at `until` from the periods that began at
+// `starts`: each passes on what it left of its limit and of what it was brought. Overspending is
+// not carried: a period never starts below its limit.
+double budgetCarriedOver(SqliteConnection& sql, const std::string& id, double limit,
+                         const std::vector<Date>& starts, Date until) {
+    if (starts.empty())
+        return 0;
+    auto rows = sql.prepare(std::string("SELECT t.date, t.amount_app FROM transactions t WHERE ") +
+                            budgetCoverage + " AND t.date >= ?2 AND t.date < ?3 ORDER BY t.date");
+    rows.bind(1, id)
+        .bind(2, starts.front().secondsSinceReferenceDate)
+        .bind(3, until.secondsSinceReferenceDate);
+    double carried = 0;
+    double spent = 0;
+    std::size_t period = 0;
+    const auto close = [&] {
+        carried = std::max(0.0, limit + carried - spent);
+        spent = 0;
+        ++period;
+    };
+    while (rows.step()) {
+        while (period + 1 < starts.size() && rows.real(0) >= starts[period + 1].secondsSinceReferenceDate)
+            close();
+        spent += rows.real(1);
+    }
+    while (period < starts.size())
+        close();
+    return carried;
+}
+
 } // namespace
 
 HostBudgetsStore::HostBudgetsStore(std::shared_ptr<HostDatabase> database)
@@ -61,8 +91,8 @@ void HostBudgetsStore::load() {
     const Calendar calendar = environment.calendar();
     const Date now = environment.now();
     auto rows =
-        sql.prepare("SELECT id, name, emoji, limit_amount, interval, start_date, end_date FROM budgets "
-                    "ORDER BY sort_order, name");
+        sql.prepare("SELECT id, name, emoji, limit_amount, interval, start_date, end_date, is_rollover "
+                    "FROM budgets ORDER BY sort_order, name");
     std::vector<WidgetBudget> budgets;
     while (rows.step()) {
         WidgetBudget budget;
@@ -73,8 +103,13 @@ void HostBudgetsStore::load() {
         budget.limit = rows.real(3);
         const auto interval = fromRawValue<BudgetInterval>(rows.text(4)).value_or(BudgetInterval::month);
         const auto end = rows.optionalReal(6);
-        const auto period = hostBudgetPeriod(interval, Date(rows.real(5)),
-                                             end ? std::optional(Date(*end)) : std::nullopt, now, calendar);
+        const Date start(rows.real(5));
+        const auto period =
+            hostBudgetPeriod(interval, start, end ? std::optional(Date(*end)) : std::nullopt, now, calendar);
+        if (rows.integer(7) != 0 && period.state != HostBudgetPeriod::State::upcoming)
+            budget.limit += budgetCarriedOver(sql, budget.id, budget.limit,
+                                              hostBudgetPeriodStarts(interval, start, period.start, calendar),
+                                              period.start);
         budget.categoryIds = budgetCategoryIds(sql, budget.id);
         // Nothing can have been spent in a period that has not begun.
         budget.spent =

@@ -13,8 +13,9 @@ namespace zt {
 /// contains the environment's now: what its categories spent (expenses in the application
 /// currency; transfers and excluded transactions do not count), or, for a category with chosen
 /// subcategories, what those spent. A budget that has not started shows its whole limit and no
-/// days; one that ended shows its last period with 0 days left. The rollover choice is stored and
-/// read back; it does not change the figures. Writes are one SQL transaction each and throw
+/// days; one that ended shows its last period with 0 days left. A rollover budget's limit for the
+/// period adds what the earlier periods left unspent (what each left of its limit and of what it
+/// was brought; overspending is not carried). Writes are one SQL transaction each and throw
 /// HostDatabaseError, leaving the file unchanged, for amounts that are not finite or below zero.
 /// Main thread.
 class HostBudgetsStore final : public BudgetsStoreConforming {

@@ -181,6 +181,27 @@ TEST_F(HostBudgetsTest, SpentCountsTheCurrentPeriodsExpensesOfTheChosenSubcatego
     EXPECT_THAT(listed, ElementsAre(4, 8, 1)) << "covered expenses from the first instant on, newest first";
 }
 
+TEST_F(HostBudgetsTest, RolloverCarriesWhatEarlierPeriodsLeftButNeverADebt) {
+    for (const auto* category : {"cat-travel", "cat-health"}) {
+        auto rollover = budget(category, BudgetInterval::month, at(2025, 2, 1));
+        rollover.id = category;
+        rollover.isRollover = true;
+        store->save(rollover);
+    }
+    // Travel: February leaves 100, March 200 - 130 = 70, April 170 - 150 = 20.
+    expense("cat-travel", {}, 130, at(2025, 3, 31, 23, 59));
+    expense("cat-travel", {}, 150, at(2025, 4, 1, 0));
+    // Health: March 200 - 330 leaves nothing, April 100 - 50 = 50.
+    expense("cat-health", {}, 330, at(2025, 3, 15));
+    expense("cat-health", {}, 50, at(2025, 4, 30));
+    expense("cat-health", {}, 10, at(2025, 5, 1, 0));
+    reopen();
+    ASSERT_EQ(store->budgets().size(), 2u);
+    EXPECT_EQ(store->budgets()[0].limit, 120);
+    EXPECT_EQ(store->budgets()[1].limit, 150);
+    EXPECT_EQ(store->budgets()[1].remaining, 140);
+}
+
 TEST_F(HostBudgetsTest, AnEditFromTheDetailsKeepsTheIdAndWhatTheFormDidNotChange) {
     auto stored = budget("cat-restaurants", BudgetInterval::twoWeeks, at(2025, 4, 28), 150);
     stored.isRollover = true;
