@@ -69,13 +69,10 @@ protected:
     std::string file = (folder / "host.sqlite").string();
     std::shared_ptr<HostDatabase> database = std::make_shared<HostDatabase>(file);
     std::shared_ptr<HostBudgetsStore> store = std::make_shared<HostBudgetsStore>(database);
-    std::vector<WidgetBudget> seeded;
 
     void SetUp() override {
         TransactionEntryErrorManager::resetShared();
         ASSERT_TRUE(seedDemoData(*database));
-        store->load();
-        seeded = store->budgets();
         database->connection().execute("DELETE FROM budgets; DELETE FROM transactions WHERE category_id IN "
                                        "('cat-health', 'cat-travel')");
     }
@@ -124,8 +121,6 @@ protected:
 };
 
 TEST_F(HostBudgetsTest, ABudgetMadeOnTheScreenShowsANewExpenseAfterReopening) {
-    ASSERT_EQ(seeded.size(), 4u);
-    EXPECT_EQ(seeded[0].remainingDays, 17) << "seeded monthly: the calendar month, 15 to 31 May";
     {
         const BudgetsScreen2025 screen(store);
         ui::press(screen.body(), ui::byAccessibilityLabel("New Budget"));
