@@ -136,9 +136,8 @@ void seedBudgets(SqliteConnection& sql) {
         budget.bind(5, b.limit).bind(6, rawValue(BudgetInterval::month));
         budget.bind(7, start.secondsSinceReferenceDate).bind(8, order++).run();
         int position = 0;
-        for (const auto& id : b.categoryIds) {
+        for (const auto& id : b.categoryIds)
             category.bind(1, b.id).bind(2, id).bind(3, position++).run();
-        }
     }
 }
 
