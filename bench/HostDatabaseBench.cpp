@@ -2,9 +2,13 @@
 // 50 accounts. Opening the overview is one complete load of every card's figures, as the home
 // screen does it on start; saving is one entry stored plus that same load after its data change.
 // The database's size on disk is reported as the counter "fileBytes".
+#include "ZTSwiftUIComponents/budgets/BudgetsScreen2025.h"
+#include "ZTSwiftUIComponents/categories/CategoriesList.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/host/OverviewItemType.h"
 #include "ZTSwiftUIComponents/overview/NewOverviewDataStore.h"
+#include "host-sqlite/HostBudgetsStore.h"
+#include "host-sqlite/HostCategoriesStore.h"
 #include "host-sqlite/HostOverviewDatabase.h"
 #include "mocks/DemoClock.h"
 #include "platform/Calendar.h"
@@ -12,6 +16,7 @@
 #include "platform/Environment.h"
 #include "platform/MainQueue.h"
 #include "platform/UserDefaults.h"
+#include "platform/ui/ViewQuery.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -147,5 +152,55 @@ void saveOneTransactionAndReloadTheOverview(benchmark::State& state) {
     bench.report(state);
 }
 BENCHMARK(saveOneTransactionAndReloadTheOverview)->Unit(benchmark::kMillisecond);
+
+// The categories screen as the gallery builds it on a file: the list from the database, then
+// the details of one expense category with its insights over that category's transactions.
+void openTheCategoriesScreenWithInsights(benchmark::State& state) {
+    HostOverviewBench bench;
+    for (auto _ : state) {
+        const auto host = std::make_shared<zt::HostCategoriesStore>(bench.overview->database());
+        const auto model = host->makeModel();
+        const auto store = std::make_shared<zt::CategoriesStore>(host);
+        model->delegate = host;
+        store->delegate = host;
+        const zt::CategoriesList screen(store, model);
+        zt::ui::press(screen.body(), zt::ui::byText("Category 1"));
+        benchmark::DoNotOptimize(screen.body());
+        bench.console.clear();
+    }
+    bench.report(state);
+}
+BENCHMARK(openTheCategoriesScreenWithInsights)->Unit(benchmark::kMillisecond);
+
+// The budgets screen on the file: twelve budgets of every interval, started 400 days ago, half of
+// them rolling over, every one's figures for its current period from the database, and the grid
+// of their cards.
+void openTheBudgetsScreen(benchmark::State& state) {
+    HostOverviewBench bench;
+    const auto store = std::make_shared<zt::HostBudgetsStore>(bench.overview->database());
+    // The framework runs this function more than once on the same file.
+    if (bench.overview->database()->connection().integer("SELECT count(*) FROM budgets") == 0) {
+        const auto intervals = zt::allCases<zt::BudgetInterval>();
+        for (std::size_t i = 0; i < intervals.size(); ++i) {
+            zt::NewBudget budget;
+            budget.name = "Budget " + std::to_string(i);
+            budget.limit = 500;
+            budget.interval = intervals[i];
+            budget.isRollover = i % 2 == 1; // these read every earlier period's spending too
+            budget.startDate = zt::Date(zt::mocks::demoNow().secondsSinceReferenceDate - 400 * 86400.0);
+            budget.categories.category.id = "c" + std::to_string(1 + i);
+            budget.categories.additionalCategories.push_back(
+                {"c" + std::to_string(101 + i), "", "", 0, 0, {}});
+            store->save(budget);
+        }
+    }
+    for (auto _ : state) {
+        const zt::BudgetsScreen2025 screen(store); // loads the store
+        benchmark::DoNotOptimize(screen.body());
+    }
+    state.counters["budgets"] = static_cast<double>(store->budgets().size());
+    bench.report(state);
+}
+BENCHMARK(openTheBudgetsScreen)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "HostSeeder.h"
 
 #include "HostCreditCards.h"
+#include "ZTSwiftUIComponents/budgets/BudgetInterval.h"
+#include "ZTSwiftUIComponents/budgets/BudgetType.h"
 #include "ZTSwiftUIComponents/host/DemoCatalogue.h"
 #include "ZTSwiftUIComponents/host/Shortcut.h"
+#include "ZTSwiftUIComponents/host/WidgetBudget.h"
 #include "ZTSwiftUIComponents/host/WidgetCategory.h"
 #include "ZTSwiftUIComponents/host/WidgetGoal.h"
 #include "mocks/MockAccountListStore.h"
@@ -118,6 +121,27 @@ std::vector<HostTransaction> demoHostTransactions(SqliteConnection& sql) {
     return out;
 }
 
+// The demo budgets, monthly for a year now, so the current calendar month is their period.
+void seedBudgets(SqliteConnection& sql) {
+    const auto calendar = Calendar::current();
+    const Date thisMonth = calendar.startOfMonth(Environment::current().now());
+    const Date start = calendar.adding(CalendarComponent::month, -11, thisMonth).value_or(thisMonth);
+    auto budget = sql.prepare("INSERT INTO budgets (id, budget_type, name, emoji, limit_amount, interval, "
+                              "start_date, sort_order) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    auto category =
+        sql.prepare("INSERT INTO budget_categories (budget_id, category_id, position) VALUES (?1, ?2, ?3)");
+    int order = 0;
+    for (const auto& b : WidgetBudget::demoBudgets()) {
+        const auto type = b.categoryIds.size() > 1 ? BudgetType::custom : BudgetType::category;
+        budget.bind(1, b.id).bind(2, rawValue(type)).bind(3, b.name).bind(4, b.emojiAttributed.value_or(""));
+        budget.bind(5, b.limit).bind(6, rawValue(BudgetInterval::month));
+        budget.bind(7, start.secondsSinceReferenceDate).bind(8, order++).run();
+        int position = 0;
+        for (const auto& id : b.categoryIds)
+            category.bind(1, b.id).bind(2, id).bind(3, position++).run();
+    }
+}
+
 } // namespace
 
 bool seedDemoData(HostDatabase& database) {
@@ -158,6 +182,7 @@ bool seedDemoData(HostDatabase& database) {
         tag.bind(1, t->id().value_or(makeUUIDString())).bind(2, t->name()).bind(3, t->orderPosition()).run();
     database.importTransactions(demoHostTransactions(sql));
     seedDemoCreditCards(database);
+    seedBudgets(sql);
     write.commit();
     return true;
 }

@@ -1,10 +1,12 @@
 #include "Gallery.h"
+#include "GalleryHost.h"
 #include "ZTSwiftUIComponents/budgets/BudgetDetailView.h"
 #include "ZTSwiftUIComponents/budgets/BudgetsScreen2025.h"
 #include "ZTSwiftUIComponents/budgets/ChooseCategoriesScreen.h"
 #include "ZTSwiftUIComponents/budgets/EmojiFetcher.h"
 #include "ZTSwiftUIComponents/budgets/EmojiGrid.h"
 #include "ZTSwiftUIComponents/budgets/NewBudgetView.h"
+#include "host-sqlite/HostBudgetsStore.h"
 #include "mocks/MockBudgetsStore.h"
 
 #include <algorithm>
@@ -29,31 +31,46 @@ public:
     }
 };
 
+// The budgets in the gallery's database file, or the demo ones.
+std::shared_ptr<BudgetsStoreConforming> budgetsStore() {
+    if (auto database = galleryDatabase())
+        return std::make_shared<HostBudgetsStore>(std::move(database));
+    return std::make_shared<BudgetsStoreWithTransactions>();
+}
+
 } // namespace
 
 std::vector<Page> budgetPages() {
     return {
         {"budgets", "Budgets",
          [](PageContext&) -> Screen {
-             const BudgetsScreen2025 screen(std::make_shared<BudgetsStoreWithTransactions>());
+             const BudgetsScreen2025 screen(budgetsStore());
              return [screen] { return screen.body(); };
          }},
         {"budget-details", "Budget details",
          [](PageContext&) -> Screen {
-             auto store = std::make_shared<BudgetsStoreWithTransactions>();
+             auto store = budgetsStore();
              store->load();
-             const BudgetDetailView details(store->budgets()[1], store);
+             // The file may hold fewer budgets than the demo: then the list, to make one.
+             if (store->budgets().empty()) {
+                 const BudgetsScreen2025 screen(store);
+                 return [screen] { return screen.body(); };
+             }
+             const BudgetDetailView details(
+                 store->budgets()[std::min<std::size_t>(1, store->budgets().size() - 1)], store);
              return [details] { return details.body(); };
          }},
         {"new-budget", "New budget",
          [](PageContext&) -> Screen {
-             const NewBudgetView form(NewBudgetForm(), MockBudgetsStore().categories(), {});
+             const auto store = budgetsStore();
+             const NewBudgetView form(NewBudgetForm(), store->categories(),
+                                      [store](const NewBudget& budget) { store->save(budget); });
              return [form] { return form.body(); };
          }},
         {"budget-categories", "Budget category chooser",
          [](PageContext&) -> Screen {
              const ChooseCategoriesScreen chooser(BudgetType::custom, std::nullopt, {},
-                                                  MockBudgetsStore().categories());
+                                                  budgetsStore()->categories());
              return [chooser] { return chooser.body(); };
          }},
         {"emoji-picker", "Emoji picker",

@@ -1,10 +1,12 @@
 #include "GalleryHost.h"
 
 #include "host-sqlite/HostOverviewDatabase.h"
+#include "host-sqlite/HostQuickEntryViewModel.h"
 #include "host-sqlite/HostSeeder.h"
 #include "host-sqlite/HostTransactionEntryViewModel.h"
 #include "host-sqlite/HostUserDefaults.h"
 #include "mocks/DemoClock.h"
+#include "mocks/DemoQuickEntryViewModel.h"
 #include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockTransactionEntryViewModel.h"
 #include "platform/Environment.h"
@@ -65,6 +67,14 @@ galleryEntryViewModel(const std::shared_ptr<OverviewDatabase>& database, Transac
 
 std::shared_ptr<NotificationCenter> galleryNotificationCenter() {
     return std::make_shared<InMemoryNotificationCenter>(NotificationAuthorizationStatus::authorized);
+}
+
+std::shared_ptr<QuickEntryViewModelConformable>
+galleryQuickEntryViewModel(const std::shared_ptr<OverviewDatabase>& database) {
+    if (auto host = std::dynamic_pointer_cast<HostOverviewDatabase>(database))
+        return std::make_shared<HostQuickEntryViewModel>(std::move(host));
+    return std::make_shared<DemoQuickEntryViewModel>(
+        std::dynamic_pointer_cast<MockOverviewDatabase>(database));
 }
 
 } // namespace zt::preview

@@ -2,6 +2,7 @@
 
 #include "ZTSwiftUIComponents/host/TransactionType.h"
 #include "ZTSwiftUIComponents/overview/OverviewDatabase.h"
+#include "ZTSwiftUIComponents/transactions/QuickEntryViewModelConformable.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryContainerViewModel.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UserDefaults.h"
@@ -41,5 +42,9 @@ galleryEntryViewModel(const std::shared_ptr<OverviewDatabase>& database, Transac
 /// The notification centre of the card pages: the demo user has allowed notifications, so the
 /// reminder list opens at the first tap.
 std::shared_ptr<NotificationCenter> galleryNotificationCenter();
+
+/// A new quick-entry model that saves into database (one galleryOverviewDatabase() gave).
+std::shared_ptr<QuickEntryViewModelConformable>
+galleryQuickEntryViewModel(const std::shared_ptr<OverviewDatabase>& database);
 
 } // namespace zt::preview

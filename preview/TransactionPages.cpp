@@ -24,11 +24,9 @@
 #include "ZTSwiftUIComponents/transactions/TransactionRepeatingSectionView.h"
 #include "mocks/DemoClock.h"
 #include "mocks/DemoPlaces.h"
-#include "mocks/DemoQuickEntryViewModel.h"
 #include "mocks/LoadedOverview.h"
 #include "mocks/MockCategoryPicker.h"
 #include "mocks/MockDatabase.h"
-#include "mocks/MockOverviewDatabase.h"
 #include "mocks/MockSyncManager.h"
 #include "mocks/MockTagDatabase.h"
 #include "mocks/MockTransactionEntryViewModel.h"
@@ -96,13 +94,12 @@ Screen addTransactionPage(PageContext& context) {
 // Quick entry over the overview: a line saved there lands in the overview's database, and the
 // overview below shows the new figures.
 Screen quickEntryPage(PageContext& context) {
-    auto database = std::make_shared<MockOverviewDatabase>();
+    auto database = galleryOverviewDatabase();
     const auto overview = std::make_shared<const NewOverviewScreen2024>(settled([&](ManualMainQueue& queue) {
         return makeLoadedOverviewScreen(database, std::make_shared<MockSyncManager>(), queue, context.router);
     }));
     const auto presented = std::make_shared<bool>(true);
-    auto screen = std::make_shared<NewQuickEntryScreen>(std::make_shared<DemoQuickEntryViewModel>(database),
-                                                        context.router);
+    auto screen = std::make_shared<NewQuickEntryScreen>(galleryQuickEntryViewModel(database), context.router);
     screen->dismiss = [weak = std::weak_ptr<bool>(presented)] {
         if (const auto shown = weak.lock())
             *shown = false;

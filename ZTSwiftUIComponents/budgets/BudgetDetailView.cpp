@@ -49,6 +49,8 @@ double BudgetDetailView::remainingRatio() const {
 }
 
 NewBudget BudgetDetailView::editableBudget() const {
+    if (auto stored = store_->budgetForEditing(budget_))
+        return *stored;
     NewBudget out;
     out.id = budget_.id;
     out.name = budget_.name;

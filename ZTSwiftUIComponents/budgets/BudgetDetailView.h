@@ -62,8 +62,8 @@ public:
     /// The budget's spending per month over the chart's months, oldest first, from the store's
     /// transactions (expenses add, refunds subtract).
     const std::vector<MonthlyData>& sampleData() const { return sampleData_; }
-    /// The stored budget as the form edits it: its categories found among the store's, category
-    /// based when it covers one.
+    /// The stored budget as the form edits it: what the store keeps for it, or else its categories
+    /// found among the store's, category based when it covers one.
     NewBudget editableBudget() const;
     /// Newest first.
     const ReportTransactionList& latestTransactions() const { return transactions_; }

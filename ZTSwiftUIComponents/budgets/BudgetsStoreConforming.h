@@ -11,6 +11,7 @@
 #include "platform/Published.h"
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace zt {
@@ -41,6 +42,10 @@ public:
     virtual void save(const NewBudget& budget) = 0;
     /// The categories a budget can cover, as the category chooser offers them.
     virtual std::vector<BudgetCategory> categories() const = 0;
+    /// Everything stored for the budget as the form edits it (interval, dates, subcategory
+    /// limits…), which the budget's figures do not carry; none when the host keeps no more than
+    /// those figures, and the editor then starts from them.
+    virtual std::optional<NewBudget> budgetForEditing(const WidgetBudget&) const { return std::nullopt; }
 
     /// transactions(for:from:to:) grouped by the month of the current calendar they fall in.
     std::map<Date, ReportTransactionList> transactionsByMonth(const WidgetBudget& budget, Date from, Date to);

@@ -135,5 +135,30 @@ TEST_F(GalleryDatabaseTest, ABalanceUpdateAndAnArchivedAccountOfTheAccountsPageA
     EXPECT_EQ(ui::find(demo(), ui::byId("balance-acc-wallet")).as<ui::Text>()->content, "$86.40");
 }
 
+TEST_F(GalleryDatabaseTest, BudgetsAndQuickEntryOnThePagesAreThereAfterARestart) {
+    useGalleryDatabase(openGalleryDatabase(file));
+    const auto transactions = HostDatabase(file).transactionCount();
+    {
+        const auto budgets = page("budgets").make(context);
+        EXPECT_TRUE(ui::exists(budgets(), "Fun")) << "the seeded budgets";
+        ui::press(budgets(), ui::byId("delete-budget-fun"));
+        const auto quickEntry = page("quick-entry").make(context);
+        pinned.queue->drain();
+        ui::typeText(quickEntry(), ui::byId("transactionText"), "7.25 Groceries Wallet");
+        ui::press(quickEntry(), ui::byId("save"));
+        pinned.queue->drain();
+    }
+    useGalleryDatabase(nullptr);
+
+    useGalleryDatabase(openGalleryDatabase(file));
+    EXPECT_EQ(HostDatabase(file).transactionCount(), transactions + 1);
+    const auto budgets = page("budgets").make(context);
+    EXPECT_TRUE(ui::exists(budgets(), "Groceries"));
+    EXPECT_FALSE(ui::exists(budgets(), "Fun"));
+
+    useGalleryDatabase(nullptr); // the demo page keeps its own budgets
+    EXPECT_TRUE(ui::exists(page("budgets").make(context)(), "Fun"));
+}
+
 } // namespace
 } // namespace zt::preview
