@@ -11,15 +11,12 @@
 #include "platform/UUID.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 #include <utility>
 
 namespace zt {
 
 namespace {
-
-using Reason = HostDatabaseError::Reason;
 
 // The stored groups in the user's order, then the catch-all group of accounts without one.
 std::vector<AccountGroupItem> hostFormGroups(HostDatabase& database) {
@@ -102,22 +99,6 @@ void writeHostLoan(HostDatabase& database, const std::string& accountId, LoanEnt
     database.setValue(hostLoanKey(accountId), json.dump());
 }
 
-void updateHostAccountRow(HostDatabase& database, const WidgetAccount& account) {
-    database.connection()
-        .prepare("UPDATE accounts SET name = ?2, balance = ?3, currency_code = ?4, exchange_rate = ?5, "
-                 "icon_name = ?6, type = ?7, is_business = ?8, group_id = ?9 WHERE id = ?1")
-        .bind(1, account.id)
-        .bind(2, account.name)
-        .bind(3, account.accountCurrencyBalance())
-        .bind(4, account.currencyCode)
-        .bind(5, account.exchangeRate)
-        .bind(6, account.iconName)
-        .bind(7, rawValue(account.type))
-        .bind(8, account.isBusinessAccount)
-        .bind(9, account.groupId)
-        .run();
-}
-
 } // namespace
 
 HostAccountEntryController::HostAccountEntryController(Details details,
@@ -193,11 +174,9 @@ void HostAccountEntryController::save(const std::shared_ptr<AccountEntryProvidin
     const auto& group = selectedGroup()();
     account.groupId = group.isNoGroup() ? std::nullopt : std::optional(group.id);
     try {
-        if (!std::isfinite(account.accountCurrencyBalance()))
-            throw HostDatabaseError(Reason::invalidRecord, "the balance is not a finite number");
         SqliteTransaction write(database_->connection());
         if (stored_) {
-            updateHostAccountRow(*database_, account);
+            database_->updateAccount(account);
         } else {
             database_->insertAccount(account, static_cast<int>(database_->accounts().size()));
         }

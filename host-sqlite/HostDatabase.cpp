@@ -264,34 +264,55 @@ void HostDatabase::migrate() {
     transaction.commit();
 }
 
-void HostDatabase::insertAccount(const WidgetAccount& account, int order) {
+namespace {
+
+// The account's fields as ?1 (its identifier) to ?13, for both inserting and updating.
+SqliteStatement& bindAccountFields(SqliteStatement& statement, const WidgetAccount& account) {
     requireFinite(account.accountCurrencyBalance(), "the balance");
     requireFinite(account.exchangeRate, "the exchange rate");
+    return statement.bind(1, account.id)
+        .bind(2, account.name)
+        .bind(3, account.accountCurrencyBalance())
+        .bind(4, account.currencyCode)
+        .bind(5, account.exchangeRate)
+        .bind(6, account.iconName)
+        .bind(7, rawValue(account.type))
+        .bind(8, account.isOnlineBanking)
+        .bind(9, account.isArchived)
+        .bind(10, account.isBusinessAccount)
+        .bind(11, account.isFavorite)
+        .bind(12, account.groupId)
+        .bind(13, account.balanceDate ? std::optional(account.balanceDate->secondsSinceReferenceDate)
+                                      : std::nullopt);
+}
+
+} // namespace
+
+void HostDatabase::insertAccount(const WidgetAccount& account, int order) {
     try {
-        connection_
-            .prepare(
-                "INSERT INTO accounts (id, name, balance, currency_code, exchange_rate, icon_name, type, "
-                "is_online, is_archived, is_business, is_favorite, group_id, balance_date, sort_order) "
-                "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)")
-            .bind(1, account.id)
-            .bind(2, account.name)
-            .bind(3, account.accountCurrencyBalance())
-            .bind(4, account.currencyCode)
-            .bind(5, account.exchangeRate)
-            .bind(6, account.iconName)
-            .bind(7, rawValue(account.type))
-            .bind(8, account.isOnlineBanking)
-            .bind(9, account.isArchived)
-            .bind(10, account.isBusinessAccount)
-            .bind(11, account.isFavorite)
-            .bind(12, account.groupId)
-            .bind(13, account.balanceDate ? std::optional(account.balanceDate->secondsSinceReferenceDate)
-                                          : std::nullopt)
-            .bind(14, order)
-            .run();
+        auto statement = connection_.prepare(
+            "INSERT INTO accounts (id, name, balance, currency_code, exchange_rate, icon_name, type, "
+            "is_online, is_archived, is_business, is_favorite, group_id, balance_date, sort_order) "
+            "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)");
+        bindAccountFields(statement, account).bind(14, order).run();
     } catch (const SqliteError& e) {
         throw HostDatabaseError(Reason::storeFailed, std::string("cannot store the account: ") + e.what());
     }
+}
+
+void HostDatabase::updateAccount(const WidgetAccount& account) {
+    try {
+        auto statement = connection_.prepare("UPDATE accounts SET name = ?2, balance = ?3, currency_code = "
+                                             "?4, exchange_rate = ?5, icon_name = ?6, "
+                                             "type = ?7, is_online = ?8, is_archived = ?9, is_business = "
+                                             "?10, is_favorite = ?11, group_id = ?12, "
+                                             "balance_date = ?13 WHERE id = ?1");
+        bindAccountFields(statement, account).run();
+    } catch (const SqliteError& e) {
+        throw HostDatabaseError(Reason::storeFailed, std::string("cannot store the account: ") + e.what());
+    }
+    if (connection_.changes() == 0)
+        throw HostDatabaseError(Reason::storeFailed, "cannot store the account: it no longer exists");
 }
 
 namespace {

@@ -86,6 +86,8 @@ public:
     // Records. Writes throw HostDatabaseError and leave the database unchanged on failure.
 
     void insertAccount(const WidgetAccount& account, int order);
+    /// Stores the account's fields under its identifier; its place in the user's order stays.
+    void updateAccount(const WidgetAccount& account);
     /// In the user's order.
     std::vector<WidgetAccount> accounts();
     /// The accounts that take part in the overview's figures, archived ones never.
