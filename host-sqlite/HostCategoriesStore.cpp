@@ -71,6 +71,18 @@ std::string HostCategoriesStore::locale() const {
     return Environment::current().localeIdentifier();
 }
 
+std::size_t HostCategoriesStore::numberOfTransactions(const WidgetCategoryList& categories) const {
+    auto count = database_->connection().prepare("SELECT count(*) FROM transactions WHERE category_id = ?1");
+    std::size_t total = 0;
+    for (const auto& category : categories) {
+        count.bind(1, category->id);
+        if (count.step())
+            total += static_cast<std::size_t>(count.integer(0));
+        count.reset();
+    }
+    return total;
+}
+
 ReportTransactionList HostCategoriesStore::allTransactions() const {
     return query(" WHERE t.category_id IS NOT NULL", {});
 }

@@ -2,6 +2,7 @@
 
 #include "HostDatabase.h"
 #include "ZTSwiftUIComponents/categories/CategoriesListModelData.h"
+#include "ZTSwiftUIComponents/categories/CategoriesMerger.h"
 #include "ZTSwiftUIComponents/categories/CategoriesStore.h"
 
 #include <functional>
@@ -17,7 +18,8 @@ namespace zt {
 /// the model shows what is stored. Main thread.
 class HostCategoriesStore final : public CategoriesListModelDataDelegate,
                                   public CategoriesStoreDelegate,
-                                  public CategoriesStoreDataSource {
+                                  public CategoriesStoreDataSource,
+                                  public CategoriesMergerDataSource {
 public:
     explicit HostCategoriesStore(std::shared_ptr<HostDatabase> database);
 
@@ -40,6 +42,9 @@ public:
     ReportTransactionList transactions(const WidgetCategory& category) const override;
     std::string locale() const override;
     ReportTransactionList allTransactions() const override;
+
+    // CategoriesMergerDataSource: counted in the file, no row read.
+    std::size_t numberOfTransactions(const WidgetCategoryList& categories) const override;
 
     // CategoriesListModelDataDelegate and CategoriesStoreDelegate
     void addCategory(TransactionType type) override;

@@ -53,6 +53,9 @@ TEST_F(HostCategoriesStoreTest, AMergeMovesTransactionsAndSubcategoriesAndSurviv
     const auto keptTransactions = store->transactions(*destination).size();
     ASSERT_GT(movedTransactions, 0u);
     const auto subcategories = merged->subcategories->size() + destination->subcategories->size();
+    // What the merge screen is told it will move: the same count, without reading the rows.
+    EXPECT_EQ(store->numberOfTransactions({merged}), movedTransactions);
+    EXPECT_EQ(store->numberOfTransactions({merged, destination}), movedTransactions + keptTransactions);
 
     std::vector<bool> completions;
     store->mergeCategories({merged}, destination, [&](bool ok) { completions.push_back(ok); });
