@@ -28,7 +28,7 @@ std::vector<AccountGroupItem> hostFormGroups(HostDatabase& database) {
         groups.push_back(std::move(group));
     };
     auto rows =
-        database.connection().prepare("SELECT id, name FROM account_groups ORDER BY sort_order, rowid");
+        database.connection().prepare("SELECT id, name FROM account_groups ORDER BY sort_order, name");
     while (rows.step())
         add(rows.text(0), rows.text(1));
     add(std::string(AccountGroupItem::noGroupIdentifier), AccountGroupItem::noGroupName());
