@@ -35,15 +35,19 @@ public:
 /// once the host lets one go, queries yield nothing and requests are skipped.
 class CategoriesStore final : public ObservableObject {
 public:
+    /// A store over the host's data source; the delegate is set afterwards.
     explicit CategoriesStore(std::weak_ptr<CategoriesStoreDataSource> dataSource);
 
+    /// Answers the screens' queries.
     std::weak_ptr<CategoriesStoreDataSource> dataSource;
+    /// Hears what the user does on the screens.
     std::weak_ptr<CategoriesStoreDelegate> delegate;
 
     /// The data source's transactions of the category; none without a data source.
     ReportTransactionList transactions(const WidgetCategory& category) const;
     /// The data source's locale; the environment's without one.
     std::string locale() const;
+    /// Hands "View transactions" to the delegate; nothing without one.
     void showTransactions(const std::shared_ptr<WidgetCategory>& category) const;
 };
 

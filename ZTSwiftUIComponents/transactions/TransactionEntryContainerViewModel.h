@@ -43,47 +43,65 @@ public:
                                        bool isTransactionTypePickerDisabled,
                                        std::vector<TransactionType> availableTransactionTypes);
 
+    /// Expense, income or a side of a transfer; the type picker changes it.
     Published<TransactionType> type;
+    /// When the transaction happened; the date row changes it unless canChangeDate is false.
     Published<Date> date;
     /// The account, or a transfer's source account. Assign with setSelectedAccount().
     Published<std::optional<WidgetAccount>, TransactionEntryContainerViewModel> selectedAccount{*this};
     /// A transfer's destination account.
     Published<std::optional<WidgetAccount>> selectedReceiverAccount{*this};
+    /// The chosen category by name; none until the user picks one.
     Published<std::optional<std::string>> selectedCategoryName{*this};
     /// The amount, or an amount expression, as typed.
     Published<std::string> amountText;
     /// What a multicurrency transfer's destination receives.
     Published<std::string> amountReceiverText{*this};
+    /// The rate of a multicurrency transfer as the host formats it; none hides it.
     Published<std::optional<std::string>> destinationExchangeRateFormatted{*this};
+    /// The description, payee and tags of the entry.
     Published<std::shared_ptr<TransactionDescriptionViewModel>> descriptionViewModel;
+    /// The repetition of the entry.
     Published<std::shared_ptr<RepeatTransactionsModalViewModel>> repeatViewModel;
+    /// The host's payees; empty while it has none.
     Published<std::shared_ptr<DatabaseConformable>> payeeDatabase;
+    /// The host's tags; empty while it has none.
     Published<std::shared_ptr<TagsDatabaseConformable>> tagsDatabase;
     /// Offered for selection.
     Published<std::vector<WidgetAccount>> accounts;
+    /// Presents the account picker.
     Published<bool> selectAccountPressed{*this, false};
+    /// Presents the category picker.
     Published<bool> selectCategoryPressed{*this, false};
+    /// Presents the description editor.
     Published<bool> addDescriptionPressed{*this, false};
+    /// Asks the host for its attachment screen.
     Published<bool> addAttachmentPressed{*this, false};
+    /// Presents the repetition sheet.
     Published<bool> makeRepeatingPressed{*this, false};
     /// Presents the host's new-account screen.
     Published<bool> isNewAccountModal{*this, false};
     /// The group the new account is to be created in.
     Published<std::optional<std::string>> newAccountWithGroupId{*this};
+    /// The rate of an entry in another currency than the application's; none when there is no
+    /// conversion. Refreshed from updatedExchangeRate() whenever the account changes.
     Published<std::optional<ExchangeRate>> exchangeRate{*this};
 
     /// Offered as a transfer's destination; none lets the screen offer the other accounts.
     const std::optional<std::vector<WidgetAccount>> destinationTransferAccounts;
     /// The place section may fill in the current place by itself.
     bool isAutomaticLocationEnabled = true;
+    /// Follows the device's position for the place section; none leaves the section out.
     std::shared_ptr<LocationManager> locationManager;
     /// Reads amounts typed by the user (decimal style of the locale at construction).
     const NumberFormatter formatter;
     /// The repetition row is shown but cannot be pressed.
     bool isRepeatingButtonDisabled = false;
+    /// The date row can be changed.
     bool canChangeDate = true;
     /// An existing transaction is being edited.
     const bool isEditMode;
+    /// The type picker is shown but cannot be changed.
     const bool isTransactionTypePickerDisabled;
     /// The type picker's segments, in this order.
     const std::vector<TransactionType> availableTransactionTypes;
