@@ -19,6 +19,7 @@ import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.common.exceptions import StaleElementReferenceException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -120,6 +121,16 @@ class GalleryInChromium(unittest.TestCase):
         return self.browser.execute_script(
             "const e = document.getElementById(arguments[0]); return e ? e.innerText : null;", element_id)
 
+    def is_checked(self, selector):
+        """Whether the checkbox is on, read in one step like text_of."""
+        return self.browser.execute_script(
+            "const e = document.querySelector(arguments[0]); return e ? e.checked : null;", selector)
+
+    def click(self, selector):
+        """Clicks the element, finding it again if the screen was swapped between finding and clicking."""
+        WebDriverWait(self.browser, WAIT, ignored_exceptions=[StaleElementReferenceException]).until(
+            lambda b: b.find_element(By.CSS_SELECTOR, selector).click() or True)
+
     def reset(self):
         before = self.version()
         self.browser.find_element(By.ID, "gallery-reset").click()
@@ -153,16 +164,15 @@ class GalleryInChromium(unittest.TestCase):
     def test_incognito_toggle_hides_every_amount_on_the_overview(self):
         self.open("overview")
         self.reset()
-        screen = self.browser.find_element(By.ID, "gallery-screen")
-        self.assertTrue(AMOUNT.search(screen.text), "the overview shows no amount to hide")
-        toggle = screen.find_element(By.CSS_SELECTOR, "#incognito input[data-act='flip']")
-        self.assertFalse(toggle.is_selected())
+        # The overview may draw again at any moment (its figures load on the main queue), so
+        # nothing found on the screen is kept across a change.
+        self.assertTrue(AMOUNT.search(self.text_of("gallery-screen") or ""), "the overview shows no amount to hide")
+        self.assertFalse(self.is_checked("#gallery-screen #incognito input"))
         before = self.version()
-        toggle.click()
+        self.click("#gallery-screen #incognito input[data-act='flip']")
         self.wait_for_version_after(before)
-        screen = self.browser.find_element(By.ID, "gallery-screen")
-        self.assertTrue(screen.find_element(By.CSS_SELECTOR, "#incognito input").is_selected())
-        self.assertIsNone(AMOUNT.search(screen.text), "an amount is still shown")
+        self.assertTrue(self.is_checked("#gallery-screen #incognito input"))
+        self.assertIsNone(AMOUNT.search(self.text_of("gallery-screen") or ""), "an amount is still shown")
         self.browser.save_screenshot(os.path.join(ARGS.screenshots, "overview-incognito.png"))
         # Back again through the gallery's own switch, which is the same flag.
         self.browser.find_element(By.ID, "gallery-incognito").click()
@@ -175,18 +185,16 @@ class GalleryInChromium(unittest.TestCase):
         summary = self.text_of("remindersSummary")
         self.assertTrue(summary)
         before = self.version()
-        self.browser.find_element(By.ID, "remindersRow").click()
+        self.click("#remindersRow")
         self.wait_for_version_after(before)
-        sheet = self.browser.find_element(By.CSS_SELECTOR, "#gallery-screen .zt-sheet")
         # Each reminder is a row that turns it on or off.
-        reminder = sheet.find_element(By.CSS_SELECTOR, "button.zt-content-button[data-act='press']")
         before = self.version()
-        reminder.click()
+        self.click("#gallery-screen .zt-sheet button.zt-content-button[data-act='press']")
         self.wait_for_version_after(before)
         self.assertNotEqual(self.text_of("remindersSummary"), summary)
         self.browser.save_screenshot(os.path.join(ARGS.screenshots, "credit-card-reminders.png"))
         before = self.version()
-        self.browser.find_element(By.CSS_SELECTOR, "#gallery-screen .zt-sheet .zt-close").click()
+        self.click("#gallery-screen .zt-sheet .zt-close")
         self.wait_for_version_after(before)
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#gallery-screen .zt-sheet"), [])
         self.reset()
