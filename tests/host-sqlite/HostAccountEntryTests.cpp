@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "ZTSwiftUIComponents/accountentry/AccountEntryScreen.h"
 #include "host-sqlite/HostAccountEntryController.h"
 #include "host-sqlite/HostSeeder.h"
@@ -16,18 +17,12 @@ namespace {
 using test::at;
 
 // The account form on the real host: what the user enters is there after the file is reopened.
-class HostAccountEntryTest : public test::PinnedTest {
+class HostAccountEntryTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-account-entry"};
-    std::string file = (folder / "host.sqlite").string();
-    std::shared_ptr<HostDatabase> database = std::make_shared<HostDatabase>(file);
+    HostAccountEntryTest() : HostFileTest("zt-host-account-entry") {}
+
     std::shared_ptr<NotificationCenter> notifications =
         std::make_shared<InMemoryNotificationCenter>(NotificationAuthorizationStatus::authorized);
-
-    void reopen() {
-        database.reset();
-        database = std::make_shared<HostDatabase>(file);
-    }
 
     // A card account entered through the form, its statement moved to open on opening.
     std::string enterCard(Date opening) {
@@ -64,7 +59,7 @@ protected:
 TEST_F(HostAccountEntryTest, ACardEnteredInTheFormComesBackWithItsStatementLimitAndReminders) {
     const auto id = enterCard(at(2025, 4, 28, 0));
     ASSERT_FALSE(id.empty());
-    reopen();
+    reopenDatabase();
 
     const auto account = database->account(id);
     ASSERT_TRUE(account);
@@ -118,7 +113,7 @@ TEST_F(HostAccountEntryTest, OlderStatementsAreWhatWasSpentLessRefundsAndWhatWas
     pay("pay1", 50, at(2025, 4, 2));
     pay("pay2", 30, at(2025, 4, 27, 23, 59));
     pay("pay3", 5, at(2025, 4, 28, 0));
-    reopen();
+    reopenDatabase();
 
     const auto details = HostCreditCards(database, notifications).details(*database->account(card));
     ASSERT_TRUE(details);
@@ -152,7 +147,7 @@ TEST_F(HostAccountEntryTest, AnEditedAccountKeepsItsIdentifierAndTakesItsGroupAn
     ui::typeText(screen.body(), ui::byId("balance"), "20");
     ui::press(screen.body(), ui::byId("save"));
     EXPECT_EQ(controller->saveError(), std::nullopt);
-    reopen();
+    reopenDatabase();
 
     const auto account = database->account("wallet");
     ASSERT_TRUE(account);
@@ -178,7 +173,7 @@ TEST_F(HostAccountEntryTest, ALoanEnteredInTheFormComesBackWithItsTerms) {
     controller->loanDetails()->currentPaymentSchedule()()->paymentDueDay().set(31);
     ui::press(screen.body(), ui::byId("save"));
     ASSERT_EQ(controller->saveError(), std::nullopt);
-    reopen();
+    reopenDatabase();
 
     const auto again = HostAccountEntryController::editing(database, *controller->accountId(), notifications);
     ASSERT_TRUE(again);
@@ -207,7 +202,7 @@ TEST_F(HostAccountEntryTest, ARefusedSaveStoresNothingAndSaysWhy) {
     controller->creditCardDetails()->limit().set(INFINITY);
     controller->save(controller->account());
     EXPECT_EQ(controller->saveError(), "the limit is not a finite number");
-    reopen();
+    reopenDatabase();
     EXPECT_TRUE(database->accounts().empty());
     std::optional<std::vector<CreditCardDatabase::Card>> cards;
     HostCreditCards(database, notifications).cards()->retrieveCards([&cards](auto all) {

@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "ZTSwiftUIComponents/accounts/AccountGroupOrder.h"
 #include "ZTSwiftUIComponents/accounts/AccountList.h"
 #include "ZTSwiftUIComponents/accounts/EditAccountGroupsScreen.h"
@@ -23,22 +24,20 @@ using ::testing::ElementsAre;
 
 // The accounts screens and the reconciliation flow on the real host: what a user does through
 // them, then the same file opened again.
-class HostAccountsTest : public test::PinnedTest {
+class HostAccountsTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-accounts"};
-    std::string file = (folder / "host.sqlite").string();
-    std::shared_ptr<HostDatabase> database;
+    HostAccountsTest() : HostFileTest("zt-host-accounts") {}
+
     std::shared_ptr<HostAccountListStore> store;
 
     void SetUp() override {
-        database = std::make_shared<HostDatabase>(file);
         ASSERT_TRUE(seedDemoData(*database));
         store = std::make_shared<HostAccountListStore>(database);
     }
 
     void reopen() {
         store.reset();
-        database = std::make_shared<HostDatabase>(file);
+        reopenDatabase();
         store = std::make_shared<HostAccountListStore>(database);
     }
 

@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "ZTSwiftUIComponents/budgets/BudgetsScreen2025.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryErrorManager.h"
 #include "host-sqlite/HostBudgetPeriod.h"
@@ -63,11 +64,10 @@ TEST(HostBudgetPeriodTest, UpcomingEndedAndOneOffBudgets) {
 
 // Budgets on a seeded file (now is 15 May 2025 12:00 in Berlin) without the seeded budgets and
 // without demo transactions in Health and Travel, checked again from a fresh connection.
-class HostBudgetsTest : public test::PinnedTest {
+class HostBudgetsTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-budgets"};
-    std::string file = (folder / "host.sqlite").string();
-    std::shared_ptr<HostDatabase> database = std::make_shared<HostDatabase>(file);
+    HostBudgetsTest() : HostFileTest("zt-host-budgets") {}
+
     std::shared_ptr<HostBudgetsStore> store = std::make_shared<HostBudgetsStore>(database);
 
     void SetUp() override {
@@ -79,7 +79,7 @@ protected:
 
     void reopen() {
         store.reset();
-        database = std::make_shared<HostDatabase>(file);
+        reopenDatabase();
         store = std::make_shared<HostBudgetsStore>(database);
         store->load();
     }

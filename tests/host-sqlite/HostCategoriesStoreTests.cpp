@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "host-sqlite/HostCategoriesStore.h"
 #include "host-sqlite/HostSeeder.h"
 #include "support/PinnedEnvironment.h"
@@ -11,22 +12,24 @@ namespace {
 
 // The category screens' changes on the real host: each is stored, then read back from a fresh
 // connection to the file.
-class HostCategoriesStoreTest : public test::PinnedTest {
+class HostCategoriesStoreTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-categories"};
-    std::string file = (folder / "host.sqlite").string();
+    HostCategoriesStoreTest() : HostFileTest("zt-host-categories") {}
+
     std::shared_ptr<HostCategoriesStore> store;
     std::shared_ptr<CategoriesListModelData> model;
 
     void SetUp() override {
-        auto database = std::make_shared<HostDatabase>(file);
         ASSERT_TRUE(seedDemoData(*database));
         store = std::make_shared<HostCategoriesStore>(database);
         model = store->makeModel();
     }
 
     void reopen() {
-        store = std::make_shared<HostCategoriesStore>(std::make_shared<HostDatabase>(file));
+        model.reset();
+        store.reset();
+        reopenDatabase();
+        store = std::make_shared<HostCategoriesStore>(database);
         model = store->makeModel();
     }
 
@@ -107,8 +110,7 @@ TEST_F(HostCategoriesStoreTest, OrderAndOneFavouriteOfEachKindSurviveReopening) 
 }
 
 TEST_F(HostCategoriesStoreTest, DeletingKeepsTheTransactionsAndMergingSubcategoriesMovesTheirs) {
-    HostDatabase database(file);
-    const auto total = database.transactionCount();
+    const auto total = database->transactionCount();
     const auto deleted = twoBusiestExpenses().first;
     store->deleteCategories({deleted->id});
 
@@ -126,7 +128,7 @@ TEST_F(HostCategoriesStoreTest, DeletingKeepsTheTransactionsAndMergingSubcategor
         t.subcategoryId = s->id;
         t.amount = t.amountInAppCurrency = 5;
         t.date = Environment::current().now();
-        database.insertTransaction(t);
+        database->insertTransaction(t);
     }
     store->mergeSubcategories({subs[0]}, subs[1]);
 

@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "ZTSwiftUIComponents/creditcards/CCTransaction.h"
 #include "ZTSwiftUIComponents/creditcards/CreditCard.h"
 #include "host-sqlite/HostKeyValueStore.h"
@@ -12,11 +13,9 @@ namespace {
 using test::at;
 using HostCard = CreditCard<CCTransaction>;
 
-class HostKeyValueStoreTest : public test::PinnedTest {
+class HostKeyValueStoreTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-kv"};
-    std::string file = (folder / "host.sqlite").string();
-    std::shared_ptr<HostDatabase> database = std::make_shared<HostDatabase>(file);
+    HostKeyValueStoreTest() : HostFileTest("zt-host-kv") {}
 
     static HostCard card(const std::string& id, double balance) {
         return HostCard(id, "Card " + id + " 'quoted'; --", 2500, balance, "EUR",

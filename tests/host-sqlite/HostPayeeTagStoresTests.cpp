@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "host-sqlite/HostPayeeTagStores.h"
 #include "support/PinnedEnvironment.h"
 #include "support/TemporaryDirectory.h"
@@ -7,11 +8,9 @@
 namespace zt {
 namespace {
 
-class HostPayeeTagStoresTest : public test::PinnedTest {
+class HostPayeeTagStoresTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-payees"};
-    std::string file = (folder / "host.sqlite").string();
-    std::shared_ptr<HostDatabase> database = std::make_shared<HostDatabase>(file);
+    HostPayeeTagStoresTest() : HostFileTest("zt-host-payees") {}
 
     template <class List> static std::vector<std::string> names(const List& items) {
         std::vector<std::string> out;

@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "ZTSwiftUIComponents/host/NavigationRouter.h"
 #include "ZTSwiftUIComponents/transactions/NewQuickEntryScreen.h"
 #include "host-sqlite/HostQuickEntryViewModel.h"
@@ -19,21 +20,24 @@ using ::testing::Contains;
 
 // Quick entry on a seeded file (15 May 2025 12:00 in Berlin), checked again through the overview
 // of a fresh connection to the file.
-class HostQuickEntryTest : public test::PinnedTest {
+class HostQuickEntryTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-quick-entry"};
-    std::string file = (folder / "host.sqlite").string();
+    HostQuickEntryTest() : HostFileTest("zt-host-quick-entry") {}
+
     std::shared_ptr<HostOverviewDatabase> overview;
     NavigationRouter router;
     ConsoleCapture console;
 
     void SetUp() override {
-        auto database = std::make_shared<HostDatabase>(file);
         ASSERT_TRUE(seedDemoData(*database));
         overview = std::make_shared<HostOverviewDatabase>(database);
     }
 
-    void reopen() { overview = std::make_shared<HostOverviewDatabase>(std::make_shared<HostDatabase>(file)); }
+    void reopen() {
+        overview.reset();
+        reopenDatabase();
+        overview = std::make_shared<HostOverviewDatabase>(database);
+    }
 
     std::int64_t count() { return overview->database()->transactionCount(); }
 };

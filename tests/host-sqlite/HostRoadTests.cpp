@@ -1,3 +1,4 @@
+#include "HostFileTest.h"
 #include "ZTSwiftUIComponents/host/CurrencyFormatting.h"
 #include "ZTSwiftUIComponents/overview/NewOverviewDataStore.h"
 #include "ZTSwiftUIComponents/transactions/TransactionEntryErrorManager.h"
@@ -17,22 +18,22 @@ using test::at;
 
 // The road of an entry on the real host: a seeded file, the entry screen's model, the overview
 // store, and the same figures again from a fresh connection to the file.
-class HostRoadTest : public test::PinnedTest {
+class HostRoadTest : public test::HostFileTest {
 protected:
-    test::TemporaryDirectory folder{"zt-host-road"};
-    std::string file = (folder / "host.sqlite").string();
+    HostRoadTest() : HostFileTest("zt-host-road") {}
+
     std::shared_ptr<HostOverviewDatabase> overview;
 
     void SetUp() override {
         TransactionEntryErrorManager::resetShared();
-        auto database = std::make_shared<HostDatabase>(file);
         ASSERT_TRUE(seedDemoData(*database));
         overview = std::make_shared<HostOverviewDatabase>(database);
     }
 
     void reopen() {
         overview.reset();
-        overview = std::make_shared<HostOverviewDatabase>(std::make_shared<HostDatabase>(file));
+        reopenDatabase();
+        overview = std::make_shared<HostOverviewDatabase>(database);
     }
 
     std::shared_ptr<NewOverviewDataStore> loadedStore() {
@@ -59,10 +60,9 @@ protected:
 };
 
 TEST_F(HostRoadTest, SeedingFillsANewFileOnce) {
-    auto& database = *overview->database();
-    EXPECT_GT(database.transactionCount(), 100);
-    EXPECT_FALSE(seedDemoData(database));
-    EXPECT_EQ(database.connection().integer("SELECT count(*) FROM pragma_foreign_key_check"), 0);
+    EXPECT_GT(database->transactionCount(), 100);
+    EXPECT_FALSE(seedDemoData(*database));
+    EXPECT_EQ(database->connection().integer("SELECT count(*) FROM pragma_foreign_key_check"), 0);
     EXPECT_FALSE(overview->bills().empty()); // the repeating demo expenses fall due this month
 }
 
@@ -131,10 +131,9 @@ TEST_F(HostRoadTest, ATransferBetweenCurrenciesStoresWhatEachSideMoved) {
     ASSERT_TRUE(entry.save());
 
     reopen();
-    auto& database = *overview->database();
-    const auto out = database.transaction(entry.lastSavedIdentifier());
+    const auto out = database->transaction(entry.lastSavedIdentifier());
     ASSERT_TRUE(out && out->transferPeerId);
-    const auto in = database.transaction(*out->transferPeerId);
+    const auto in = database->transaction(*out->transferPeerId);
     ASSERT_TRUE(in);
     EXPECT_TRUE(out->isExpense);
     EXPECT_FALSE(in->isExpense);
@@ -142,8 +141,8 @@ TEST_F(HostRoadTest, ATransferBetweenCurrenciesStoresWhatEachSideMoved) {
     EXPECT_EQ(in->amount, 99.5);
     EXPECT_EQ(in->currencyCode, "EUR");
     EXPECT_NEAR(in->amountInAppCurrency, 99.5 * 1.09, 1e-9);
-    EXPECT_DOUBLE_EQ(database.account("acc-checking")->balance, 2450.75 - 109);
-    EXPECT_DOUBLE_EQ(*database.account("acc-euro")->balanceInAccountCurrency, 920 + 99.5);
+    EXPECT_DOUBLE_EQ(database->account("acc-checking")->balance, 2450.75 - 109);
+    EXPECT_DOUBLE_EQ(*database->account("acc-euro")->balanceInAccountCurrency, 920 + 99.5);
     // A transfer is neither spending nor income.
     EXPECT_EQ(loadedStore()->topCategories(), categoriesBefore);
 }
