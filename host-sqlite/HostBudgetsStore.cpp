@@ -25,8 +25,7 @@ constexpr const char* budgetCoverage =
     "AND t.is_expense = 1 AND t.is_transfer = 0 AND t.is_excluded = 0";
 
 void requireStorableAmount(double value, const char* what) {
-    if (!std::isfinite(value))
-        throw HostDatabaseError(Reason::invalidRecord, std::string(what) + " is not a finite number");
+    requireFiniteAmount(value, what);
     if (value < 0)
         throw HostDatabaseError(Reason::invalidRecord, std::string(what) + " is below zero");
 }

@@ -10,8 +10,7 @@ namespace zt {
 std::optional<std::string> reconcileAccountBalance(HostDatabase& database, const std::string& accountId,
                                                    double newBalance, Date date) {
     using Reason = HostDatabaseError::Reason;
-    if (!std::isfinite(newBalance))
-        throw HostDatabaseError(Reason::invalidRecord, "the balance is not a finite number");
+    requireFiniteAmount(newBalance, "the balance");
     auto& sql = database.connection();
     try {
         SqliteTransaction transaction(sql);
