@@ -532,6 +532,18 @@ void HostDatabase::setValue(const std::string& key, const std::string& value) {
     }
 }
 
+HostTransaction hostTransactionOn(const WidgetAccount& account, double amount, bool isExpense, Date date) {
+    HostTransaction t;
+    t.accountId = account.id;
+    t.amount = amount;
+    t.amountInAppCurrency = amount * account.exchangeRate;
+    t.currencyCode = account.currencyCode;
+    t.exchangeRate = account.exchangeRate;
+    t.isExpense = isExpense;
+    t.date = date;
+    return t;
+}
+
 void requireFiniteAmount(std::optional<double> value, const char* what) {
     if (value)
         requireFinite(*value, what);

@@ -67,6 +67,10 @@ struct HostTransaction {
     std::optional<Date> repeatUntil;
 };
 
+/// A transaction of amount (a magnitude in the account's currency) on the account at date, converted
+/// to the application currency with the account's own rate. Its identifier is the caller's to set.
+HostTransaction hostTransactionOn(const WidgetAccount& account, double amount, bool isExpense, Date date);
+
 /// The reference host's SQLite file: opening, schema migrations and the record operations the
 /// store implementations share. Every write is one SQL transaction. Main thread.
 class HostDatabase {

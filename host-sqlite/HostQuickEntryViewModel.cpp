@@ -40,17 +40,10 @@ void HostQuickEntryViewModel::store(const std::vector<QuickEntry>& entries) {
         for (const auto& entry : entries) {
             const auto& account = accountList()[entry.account.value_or(0)];
             const auto category = entry.category ? categoryList()[*entry.category] : nullptr;
-            HostTransaction t;
+            auto t = hostTransactionOn(account, entry.amount, !category || !category->isIncome(), date());
             t.id = makeUUIDString();
-            t.accountId = account.id;
             if (category)
                 t.categoryId = category->id;
-            t.amount = entry.amount;
-            t.amountInAppCurrency = entry.amount * account.exchangeRate;
-            t.currencyCode = account.currencyCode;
-            t.exchangeRate = account.exchangeRate;
-            t.isExpense = !category || !category->isIncome();
-            t.date = date();
             if (!entry.description.empty())
                 t.description = entry.description;
             database.insertTransaction(t);

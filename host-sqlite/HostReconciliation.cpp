@@ -26,16 +26,9 @@ std::optional<std::string> reconcileAccountBalance(HostDatabase& database, const
         const double difference = adjustment->amount();
         if (difference == 0)
             return std::nullopt;
-        HostTransaction t;
+        auto t = hostTransactionOn(*account, std::abs(difference), difference < 0, date);
         t.id = adjustment->identifier();
-        t.accountId = accountId;
         t.categoryId = database.categoryIdNamed(adjustment->categoryName());
-        t.amount = std::abs(difference);
-        t.amountInAppCurrency = std::abs(difference) * account->exchangeRate;
-        t.currencyCode = account->currencyCode;
-        t.exchangeRate = account->exchangeRate;
-        t.isExpense = difference < 0;
-        t.date = date;
         t.description = adjustment->descriptionText();
         database.insertTransaction(t);
         // Set, not moved by the difference: the stated balance is exact.
