@@ -123,39 +123,38 @@ HostAccountEntryController::editing(std::shared_ptr<HostDatabase> database, cons
     auto account = database->account(accountId);
     if (!account)
         return nullptr;
-    auto cards = std::make_shared<HostCreditCards>(database, std::move(notifications));
-    auto groups = hostFormGroups(*database);
-    const auto own = std::find_if(groups.begin(), groups.end(), [&account](const AccountGroupItem& group) {
-        return account->groupId ? group.id == *account->groupId : group.isNoGroup();
-    });
-    const Date now = Environment::current().now();
-    Details details{
-        .account = std::make_shared<AccountEntryProvider>(*account),
-        .creditCardDetails = cards->entry(*account, now),
-        .loanDetails = readHostLoan(*database, account->id, now),
-        .groups = groups,
-        .selectedGroup = own != groups.end() ? *own : groups.back(),
-    };
-    return std::shared_ptr<HostAccountEntryController>(new HostAccountEntryController(
-        std::move(details), std::move(database), std::move(cards), std::move(account)));
+    return open(std::move(database), std::move(notifications), std::move(account));
 }
 
 std::shared_ptr<HostAccountEntryController>
 HostAccountEntryController::creating(std::shared_ptr<HostDatabase> database,
                                      std::shared_ptr<NotificationCenter> notifications) {
+    return open(std::move(database), std::move(notifications), std::nullopt);
+}
+
+std::shared_ptr<HostAccountEntryController>
+HostAccountEntryController::open(std::shared_ptr<HostDatabase> database,
+                                 std::shared_ptr<NotificationCenter> notifications,
+                                 std::optional<WidgetAccount> stored) {
     auto cards = std::make_shared<HostCreditCards>(database, std::move(notifications));
     auto groups = hostFormGroups(*database);
+    // The account's own group; the catch-all one (last) for a new account or one without a group.
+    const auto own = std::find_if(groups.begin(), groups.end(), [&stored](const AccountGroupItem& group) {
+        return stored && stored->groupId ? group.id == *stored->groupId : group.isNoGroup();
+    });
     const Date now = Environment::current().now();
+    const WidgetAccount account = stored.value_or(WidgetAccount());
     Details details{
-        .account = std::make_shared<AccountEntryProvider>(),
-        .creditCardDetails = cards->entry(WidgetAccount(), now),
-        .loanDetails = readHostLoan(*database, {}, now),
+        .account = stored ? std::make_shared<AccountEntryProvider>(account)
+                          : std::make_shared<AccountEntryProvider>(),
+        .creditCardDetails = cards->entry(account, now),
+        .loanDetails = readHostLoan(*database, account.id, now),
         .groups = groups,
-        .selectedGroup = groups.back(),
-        .isNew = true,
+        .selectedGroup = own != groups.end() ? *own : groups.back(),
+        .isNew = !stored,
     };
     return std::shared_ptr<HostAccountEntryController>(new HostAccountEntryController(
-        std::move(details), std::move(database), std::move(cards), std::nullopt));
+        std::move(details), std::move(database), std::move(cards), std::move(stored)));
 }
 
 void HostAccountEntryController::save(const std::shared_ptr<AccountEntryProviding>& provider) {

@@ -36,6 +36,10 @@ public:
     const std::optional<std::string>& accountId() const { return accountId_; }
 
 private:
+    /// The form over stored (none for a new account).
+    static std::shared_ptr<HostAccountEntryController> open(std::shared_ptr<HostDatabase> database,
+                                                            std::shared_ptr<NotificationCenter> notifications,
+                                                            std::optional<WidgetAccount> stored);
     HostAccountEntryController(Details details, std::shared_ptr<HostDatabase> database,
                                std::shared_ptr<HostCreditCards> cards, std::optional<WidgetAccount> stored);
 
